@@ -1,0 +1,29 @@
+// Runs the built roman binary the way a shell would, capturing everything.
+
+#ifndef ROMAN_TESTS_TOOL_RUNNER_H_
+#define ROMAN_TESTS_TOOL_RUNNER_H_
+
+#include <string>
+#include <vector>
+
+// Where the tool's standard output goes.
+enum class Stdout {
+  kPipe,           // captured in ToolRun::out
+  kDevFull,        // /dev/full: every write fails with ENOSPC
+  kClosed,         // no descriptor 1 at all
+  kReaderLeaves,   // a pipe whose reader goes away before reading anything
+};
+
+struct ToolRun {
+  std::string out;
+  std::string err;
+  int exitCode = -1;  // -1 when the tool was killed by a signal
+  int signal = 0;     // the killing signal, or 0
+};
+
+// Runs roman with `args` (argv[1] onwards), standard input /dev/null and
+// SIGPIPE at its default action unless `ignoreSigpipe`.
+ToolRun runRoman(const std::vector<std::string>& args,
+                 Stdout out = Stdout::kPipe, bool ignoreSigpipe = false);
+
+#endif  // ROMAN_TESTS_TOOL_RUNNER_H_
