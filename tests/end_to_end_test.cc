@@ -1,8 +1,7 @@
 // The built binary, run as a user would: exact output, messages and status.
 
-#include <signal.h>
-
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <string>
 #include <thread>
@@ -23,8 +22,8 @@ std::string linesOf(uint64_t from, uint64_t to) {
   return text;
 }
 
-const std::string kBadCall = "Bad Call, exiting: Success\n";
-const std::string kNotEnoughThreads = "Not enought threads, exiting: Success\n";
+constexpr char kBadCall[] = "Bad Call, exiting: Success\n";
+constexpr char kNotEnoughThreads[] = "Not enought threads, exiting: Success\n";
 
 struct Case {
   std::vector<std::string> args;

@@ -7,17 +7,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <stdexcept>
 #include <system_error>
 
-extern char** environ;
-
 namespace {
 
 void check(int result, const char* what) {
-  if (result != 0) throw std::system_error(result, std::generic_category(), what);
+  if (result != 0)
+    throw std::system_error(result, std::generic_category(), what);
 }
 
 void checkErrno(int result, const char* what) {
@@ -66,11 +66,12 @@ ToolRun runRoman(const std::vector<std::string>& args, Stdout out,
   switch (out) {
     case Stdout::kPipe:
     case Stdout::kReaderLeaves:
-      check(posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1), "stdout");
+      check(posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1),
+            "stdout");
       break;
     case Stdout::kDevFull:
-      check(posix_spawn_file_actions_addopen(&actions, 1, "/dev/full",
-                                             O_WRONLY, 0),
+      check(posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY,
+                                             0),
             "stdout");
       break;
     case Stdout::kClosed:
@@ -87,22 +88,23 @@ ToolRun runRoman(const std::vector<std::string>& args, Stdout out,
   sigaddset(&signals, SIGPIPE);
   if (ignoreSigpipe) {
     // The child inherits an ignored disposition through exec.
-    signal(SIGPIPE, SIG_IGN);
+    if (signal(SIGPIPE, SIG_IGN) == SIG_ERR) checkErrno(-1, "signal");
   } else {
     check(posix_spawnattr_setsigdefault(&attributes, &signals), "sigdefault");
-    check(posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF), "flags");
+    check(posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF),
+          "flags");
   }
 
-  std::vector<char*> argv;
-  std::string program = ROMAN_BINARY;
-  argv.push_back(program.data());
+  // posix_spawn takes char* const*: point into copies the tool may not touch.
   std::vector<std::string> copies = args;
-  for (std::string& arg : copies) argv.push_back(arg.data());
-  argv.push_back(nullptr);
+  copies.insert(copies.begin(), ROMAN_BINARY);
+  std::vector<char*> argv(copies.size() + 1, nullptr);
+  std::transform(copies.begin(), copies.end(), argv.begin(),
+                 [](std::string& arg) { return arg.data(); });
 
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, &attributes,
-                                  argv.data(), environ);
+  const int spawned =
+      posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attributes);
   close(errPipe[1]);

@@ -8,10 +8,10 @@
 
 // Where the tool's standard output goes.
 enum class Stdout {
-  kPipe,           // captured in ToolRun::out
-  kDevFull,        // /dev/full: every write fails with ENOSPC
-  kClosed,         // no descriptor 1 at all
-  kReaderLeaves,   // a pipe whose reader goes away before reading anything
+  kPipe,          // captured in ToolRun::out
+  kDevFull,       // /dev/full: every write fails with ENOSPC
+  kClosed,        // no descriptor 1 at all
+  kReaderLeaves,  // a pipe whose reader goes away before reading anything
 };
 
 struct ToolRun {

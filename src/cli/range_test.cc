@@ -7,7 +7,7 @@
 namespace {
 
 struct RangeCase {
-  std::string arg;
+  const char* arg;
   bool accepted;
   uint64_t from;
   uint64_t to;
@@ -66,10 +66,10 @@ const RangeCase kCases[] = {
 
 TEST(CheckInput, ReadsEachFormOfRange) {
   for (const RangeCase& c : kCases) {
-    SCOPED_TRACE("range argument \"" + c.arg + "\"");
+    SCOPED_TRACE(std::string("range argument \"") + c.arg + "\"");
     joblist job;
     job.mode = 7;
-    EXPECT_EQ(c.accepted, checkInput(c.arg.c_str(), &job));
+    EXPECT_EQ(c.accepted, checkInput(c.arg, &job));
     EXPECT_EQ(7, job.mode);
     if (c.accepted || c.from != 0 || c.to != 0) {
       EXPECT_EQ(c.from, job.from);

@@ -42,8 +42,9 @@ constexpr PieceTable makePieces() {
     for (size_t digit = 0; digit < kDigitPatterns.size(); ++digit) {
       Piece& piece = table[position][digit];
       for (const char role : kDigitPatterns[digit]) {
-        piece.letters[piece.size++] =
-            role == 'o' ? set.one : role == 'f' ? set.five : set.ten;
+        piece.letters[piece.size++] = role == 'o'   ? set.one
+                                      : role == 'f' ? set.five
+                                                    : set.ten;
       }
     }
   }
@@ -70,18 +71,22 @@ NumeralList nToRoman(uint64_t from, uint64_t to, uint8_t /*mode*/) {
   std::array<char, kMaxNumeralSize> text{};
   for (uint64_t value = from;; ++value) {
     const std::array<unsigned, 4> digits = {
-        static_cast<unsigned>(value % 10), static_cast<unsigned>(value / 10 % 10),
+        static_cast<unsigned>(value % 10),
+        static_cast<unsigned>(value / 10 % 10),
         static_cast<unsigned>(value / 100 % 10),
         static_cast<unsigned>(value / 1000)};
-    const size_t positions =
-        value >= 1000 ? 4 : value >= 100 ? 3 : value >= 10 ? 2 : 1;
+    const size_t positions = value >= 1000  ? 4
+                             : value >= 100 ? 3
+                             : value >= 10  ? 2
+                                            : 1;
 
     size_t size = 0;
     for (size_t position = positions; position-- > 0;) {
       const Piece& piece = kPieces[position][digits[position]];
       // Copying all four bytes needs no branch; the size says how many count.
       // The last piece starts at most 12 bytes in, so this stays in the buffer.
-      std::memcpy(text.data() + size, piece.letters.data(), piece.letters.size());
+      std::memcpy(text.data() + size, piece.letters.data(),
+                  piece.letters.size());
       size += piece.size;
     }
     numerals.emplace_back(text.data(), size);
@@ -92,6 +97,4 @@ NumeralList nToRoman(uint64_t from, uint64_t to, uint8_t /*mode*/) {
   return numerals;
 }
 
-NumeralList nToRomanGetN(uint64_t /*first*/, uint64_t /*second*/) {
-  return {};
-}
+NumeralList nToRomanGetN(uint64_t /*first*/, uint64_t /*second*/) { return {}; }

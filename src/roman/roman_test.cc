@@ -18,12 +18,23 @@ std::string numeralOf(uint64_t value) {
 
 TEST(NToRoman, ConvertsWorkedValues) {
   const std::pair<uint64_t, const char*> kValues[] = {
-      {1, "I"},           {4, "IV"},         {9, "IX"},
-      {10, "X"},          {14, "XIV"},       {40, "XL"},
-      {90, "XC"},         {100, "C"},        {400, "CD"},
-      {900, "CM"},        {1000, "M"},       {1001, "MI"},
-      {1994, "MCMXCIV"},  {2024, "MMXXIV"},  {4444, "MVCDXLIV"},
-      {6000, "VM"},       {8888, "VMMMDCCCLXXXVIII"},
+      {1, "I"},
+      {4, "IV"},
+      {9, "IX"},
+      {10, "X"},
+      {14, "XIV"},
+      {40, "XL"},
+      {90, "XC"},
+      {100, "C"},
+      {400, "CD"},
+      {900, "CM"},
+      {1000, "M"},
+      {1001, "MI"},
+      {1994, "MCMXCIV"},
+      {2024, "MMXXIV"},
+      {4444, "MVCDXLIV"},
+      {6000, "VM"},
+      {8888, "VMMMDCCCLXXXVIII"},
       {9000, "MX"},
   };
   for (const auto& [value, numeral] : kValues) {
@@ -33,14 +44,14 @@ TEST(NToRoman, ConvertsWorkedValues) {
 
 TEST(NToRoman, HandlesEveryPositionAndLetterSetBoundary) {
   const std::pair<uint64_t, const char*> kBoundaries[] = {
-      {0, ""},          {1, "I"},           {3, "III"},
-      {4, "IV"},        {5, "V"},           {8, "VIII"},
-      {9, "IX"},        {10, "X"},          {39, "XXXIX"},
-      {40, "XL"},       {99, "XCIX"},       {100, "C"},
-      {399, "CCCXCIX"}, {400, "CD"},        {401, "CDI"},
-      {999, "CMXCIX"},  {1000, "M"},        {3999, "MMMCMXCIX"},
-      {4000, "MV"},     {4001, "MVI"},      {4999, "MVCMXCIX"},
-      {5000, "V"},      {5001, "VI"},       {9999, "MXCMXCIX"},
+      {0, ""},          {1, "I"},      {3, "III"},
+      {4, "IV"},        {5, "V"},      {8, "VIII"},
+      {9, "IX"},        {10, "X"},     {39, "XXXIX"},
+      {40, "XL"},       {99, "XCIX"},  {100, "C"},
+      {399, "CCCXCIX"}, {400, "CD"},   {401, "CDI"},
+      {999, "CMXCIX"},  {1000, "M"},   {3999, "MMMCMXCIX"},
+      {4000, "MV"},     {4001, "MVI"}, {4999, "MVCMXCIX"},
+      {5000, "V"},      {5001, "VI"},  {9999, "MXCMXCIX"},
   };
   for (const auto& [value, numeral] : kBoundaries) {
     EXPECT_EQ(numeral, numeralOf(value)) << value;
@@ -52,14 +63,22 @@ TEST(NToRoman, HandlesEveryPositionAndLetterSetBoundary) {
 uint64_t decode(const std::string& numeral) {
   auto worth = [](char letter) -> uint64_t {
     switch (letter) {
-      case 'I': return 1;
-      case 'V': return 5;
-      case 'X': return 10;
-      case 'L': return 50;
-      case 'C': return 100;
-      case 'D': return 500;
-      case 'M': return 1000;
-      default: return 1'000'000;  // poisons the sum
+      case 'I':
+        return 1;
+      case 'V':
+        return 5;
+      case 'X':
+        return 10;
+      case 'L':
+        return 50;
+      case 'C':
+        return 100;
+      case 'D':
+        return 500;
+      case 'M':
+        return 1000;
+      default:
+        return 1'000'000;  // poisons the sum
     }
   };
   uint64_t total = 0;

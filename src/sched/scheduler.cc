@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <iterator>
+#include <numeric>
 #include <thread>
 #include <vector>
 
@@ -22,14 +23,14 @@ NumeralList convertOnThreads(const std::vector<Share>& shares, uint8_t mode) {
     for (size_t i = 0; i < shares.size(); ++i) {
       // If this throws, the workers already started are joined as `workers`
       // unwinds, before `lists` and `failures` go away.
-      workers.emplace_back([&share = shares[i], &list = lists[i],
-                            &failure = failures[i], mode] {
-        try {
-          list = nToRoman(share.from, share.to, mode);
-        } catch (...) {
-          failure = std::current_exception();
-        }
-      });
+      workers.emplace_back(
+          [&share = shares[i], &list = lists[i], &failure = failures[i], mode] {
+            try {
+              list = nToRoman(share.from, share.to, mode);
+            } catch (...) {
+              failure = std::current_exception();
+            }
+          });
     }
   }  // joins every worker, in order
 
@@ -37,8 +38,9 @@ NumeralList convertOnThreads(const std::vector<Share>& shares, uint8_t mode) {
     if (failure) std::rethrow_exception(failure);
   }
 
-  size_t total = 0;
-  for (const NumeralList& list : lists) total += list.size();
+  const size_t total = std::accumulate(
+      lists.begin(), lists.end(), size_t{0},
+      [](size_t sum, const NumeralList& list) { return sum + list.size(); });
   NumeralList result = std::move(lists.front());
   result.reserve(total);
   for (size_t i = 1; i < lists.size(); ++i) {

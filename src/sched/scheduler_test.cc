@@ -11,8 +11,8 @@ namespace {
 
 TEST(Scheduler, GivesTheSameListForEveryWorkerCount) {
   const std::pair<uint64_t, uint64_t> kRanges[] = {
-      {0, 3999}, {0, 9999}, {1, 10}, {1, 9}, {1, 3}, {7, 7},
-      {7, 8},    {0, 1},    {9990, 9999}, {123, 4567}};
+      {0, 3999}, {0, 9999}, {1, 10}, {1, 9},       {1, 3},
+      {7, 7},    {7, 8},    {0, 1},  {9990, 9999}, {123, 4567}};
   for (const auto& [from, to] : kRanges) {
     const NumeralList expected = nToRoman(from, to, 0);
     for (unsigned workers = 1; workers <= 8; ++workers) {
