@@ -1,17 +1,16 @@
 # bash completion for roman(1)
 
 _roman() {
-  local cur prev words cword
-  if declare -F _init_completion >/dev/null; then
-    # Keeps n=roman one word.
-    _init_completion -n = || return
-  else
-    words=("${COMP_WORDS[@]}")
-    cword=$COMP_CWORD
-    cur=${words[cword]}
-    prev=${words[cword - 1]}
-  fi
   COMPREPLY=()
+  # The words are taken from the line itself, so that n=roman stays one word
+  # whatever COMP_WORDBREAKS says.
+  local line=${COMP_LINE:0:COMP_POINT}
+  local -a words
+  read -ra words <<<"$line"
+  [[ $line == *[[:space:]] || ${#words[@]} -eq 0 ]] && words+=("")
+  local cword=$((${#words[@]} - 1))
+  local cur=${words[cword]}
+  local prev=${words[cword - 1]:-}
 
   # Options stand in pairs before the range argument; once an argument in
   # an option's place is something else, it was the range and nothing
@@ -33,6 +32,10 @@ _roman() {
         ;;
       -o)
         mapfile -t COMPREPLY < <(compgen -W "n=roman roman=n" -- "$cur")
+        # Readline replaces only what follows the last '=' it splits at.
+        if [[ $cur == *=* && $COMP_WORDBREAKS == *=* ]]; then
+          COMPREPLY=("${COMPREPLY[@]#"${cur%=*}="}")
+        fi
         ;;
     esac
   elif [[ $cur == -* ]]; then
