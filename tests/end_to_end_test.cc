@@ -7,20 +7,9 @@
 #include <thread>
 #include <vector>
 
-#include "roman/roman.h"
 #include "tool_runner.h"
 
 namespace {
-
-// The output one worker gives for from..to.
-std::string linesOf(uint64_t from, uint64_t to) {
-  std::string text;
-  for (const std::string& numeral : nToRoman(from, to, 0)) {
-    text += numeral;
-    text += '\n';
-  }
-  return text;
-}
 
 constexpr char kBadCall[] = "Bad Call, exiting: Success\n";
 constexpr char kNotEnoughThreads[] = "Not enought threads, exiting: Success\n";

@@ -5,17 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "roman/roman.h"
 #include "tool_runner.h"
 
 namespace {
-
-std::string linesOf(uint64_t from, uint64_t to) {
-  std::string text;
-  for (const std::string& numeral : nToRoman(from, to, 0))
-    text += numeral + "\n";
-  return text;
-}
 
 // Linux takes at most 128 KiB, terminator included, in one argument.
 constexpr size_t kLongestArgument = 128 * 1024 - 1;

@@ -13,6 +13,8 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "roman/roman.h"
+
 namespace {
 
 void check(int result, const char* what) {
@@ -49,6 +51,15 @@ void drain(int outFd, int errFd, std::string* out, std::string* err) {
 }
 
 }  // namespace
+
+std::string linesOf(uint64_t from, uint64_t to) {
+  std::string text;
+  for (const std::string& numeral : nToRoman(from, to, 0)) {
+    text += numeral;
+    text += '\n';
+  }
+  return text;
+}
 
 ToolRun runRoman(const std::vector<std::string>& args, Stdout out,
                  bool ignoreSigpipe) {

@@ -3,6 +3,7 @@
 #ifndef ROMAN_TESTS_TOOL_RUNNER_H_
 #define ROMAN_TESTS_TOOL_RUNNER_H_
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ struct ToolRun {
   int exitCode = -1;  // -1 when the tool was killed by a signal
   int signal = 0;     // the killing signal, or 0
 };
+
+// What roman prints for the range from..to: each numeral and a newline.
+std::string linesOf(uint64_t from, uint64_t to);
 
 // Runs roman with `args` (argv[1] onwards), standard input /dev/null and
 // SIGPIPE at its default action unless `ignoreSigpipe`.
