@@ -117,4 +117,39 @@ TEST(EndToEnd, AReaderThatLeavesEndsTheRunQuietly) {
   EXPECT_EQ(1, run.exitCode);
 }
 
+TEST(EndToEnd, ANonBlockingOutputWithASlowReaderGetsEveryLine) {
+  const std::string all = linesOf(0, 9999);
+  for (const char* workers : {"1", "2"}) {
+    SCOPED_TRACE(std::string("-j ") + workers);
+    const ToolRun run =
+        runRoman({"-j", workers, "0:9999"}, Stdout::kSlowNonBlocking);
+    EXPECT_EQ(all, run.out);
+    EXPECT_EQ("", run.err);
+    EXPECT_EQ(0, run.exitCode);
+  }
+}
+
+TEST(EndToEnd, AThreadThatCannotStartEndsTheRun) {
+#ifndef ROMAN_THREAD_START_FAILURE
+  GTEST_SKIP() << "the sanitizer runtime owns pthread_create";
+#else
+  if (std::thread::hardware_concurrency() < 2) {
+    GTEST_SKIP() << "needs two processors";
+  }
+  // No thread starts; then the first starts, is joined, and the second fails.
+  for (const char* started : {"0", "1"}) {
+    SCOPED_TRACE(std::string("threads that start: ") + started);
+    const ToolRun run =
+        runRoman({"-j", "2", "0:9999"}, Stdout::kPipe, false,
+                 {std::string("LD_PRELOAD=") + ROMAN_THREAD_START_FAILURE,
+                  std::string("ROMAN_TEST_THREADS_THAT_START=") + started});
+    EXPECT_EQ("", run.out);
+    EXPECT_EQ(
+        "Cannot start thread, exiting: Resource temporarily unavailable\n",
+        run.err);
+    EXPECT_EQ(1, run.exitCode);
+  }
+#endif
+}
+
 }  // namespace

@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <stdexcept>
 #include <system_error>
+#include <thread>
 
 #include "roman/roman.h"
 
@@ -50,6 +52,14 @@ void drain(int outFd, int errFd, std::string* out, std::string* err) {
   }
 }
 
+// A null-terminated array of pointers into `strings`, for exec.
+std::vector<char*> pointersTo(std::vector<std::string>* strings) {
+  std::vector<char*> pointers(strings->size() + 1, nullptr);
+  std::transform(strings->begin(), strings->end(), pointers.begin(),
+                 [](std::string& text) { return text.data(); });
+  return pointers;
+}
+
 }  // namespace
 
 std::string linesOf(uint64_t from, uint64_t to) {
@@ -62,12 +72,16 @@ std::string linesOf(uint64_t from, uint64_t to) {
 }
 
 ToolRun runRoman(const std::vector<std::string>& args, Stdout out,
-                 bool ignoreSigpipe) {
+                 bool ignoreSigpipe, const std::vector<std::string>& env) {
   int outPipe[2] = {-1, -1};
   int errPipe[2];
   checkErrno(pipe2(errPipe, O_CLOEXEC), "pipe2");
-  if (out == Stdout::kPipe || out == Stdout::kReaderLeaves) {
-    checkErrno(pipe2(outPipe, O_CLOEXEC), "pipe2");
+  const bool piped = out == Stdout::kPipe || out == Stdout::kReaderLeaves ||
+                     out == Stdout::kSlowNonBlocking;
+  if (piped) checkErrno(pipe2(outPipe, O_CLOEXEC), "pipe2");
+  if (out == Stdout::kSlowNonBlocking) {
+    // The flag belongs to the pipe's open file, so the tool inherits it.
+    checkErrno(fcntl(outPipe[1], F_SETFL, O_NONBLOCK), "fcntl");
   }
 
   posix_spawn_file_actions_t actions;
@@ -77,6 +91,7 @@ ToolRun runRoman(const std::vector<std::string>& args, Stdout out,
   switch (out) {
     case Stdout::kPipe:
     case Stdout::kReaderLeaves:
+    case Stdout::kSlowNonBlocking:
       check(posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1),
             "stdout");
       break;
@@ -109,13 +124,16 @@ ToolRun runRoman(const std::vector<std::string>& args, Stdout out,
   // posix_spawn takes char* const*: point into copies the tool may not touch.
   std::vector<std::string> copies = args;
   copies.insert(copies.begin(), ROMAN_BINARY);
-  std::vector<char*> argv(copies.size() + 1, nullptr);
-  std::transform(copies.begin(), copies.end(), argv.begin(),
-                 [](std::string& arg) { return arg.data(); });
+  std::vector<char*> argv = pointersTo(&copies);
+  std::vector<std::string> environment = env;
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    environment.emplace_back(*entry);
+  }
+  std::vector<char*> envp = pointersTo(&environment);
 
   pid_t pid = 0;
-  const int spawned =
-      posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+  const int spawned = posix_spawn(&pid, argv[0], &actions, &attributes,
+                                  argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attributes);
   close(errPipe[1]);
@@ -125,6 +143,9 @@ ToolRun runRoman(const std::vector<std::string>& args, Stdout out,
     outPipe[0] = -1;
   }
   check(spawned, "posix_spawn");
+  if (out == Stdout::kSlowNonBlocking) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
 
   ToolRun run;
   drain(outPipe[0], errPipe[0], &run.out, &run.err);

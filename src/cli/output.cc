@@ -1,5 +1,6 @@
 #include "cli/output.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <array>
@@ -7,13 +8,34 @@
 #include <cstring>
 #include <string>
 
+#include "roman/roman.h"
+
 namespace {
 
+// Waits until `fd` takes more output, or says it never will: returns false
+// when poll reports an error or hang-up instead of room, or itself fails.
+bool waitUntilWritable(int fd) {
+  pollfd ready = {fd, POLLOUT, 0};
+  while (::poll(&ready, 1, -1) < 0) {
+    if (errno != EINTR) return false;
+  }
+  return (ready.revents & POLLOUT) != 0;
+}
+
 bool writeAll(int fd, const char* data, size_t size) {
+  bool broken = false;  // poll saw an error or hang-up on `fd`
   while (size > 0) {
     const ssize_t written = ::write(fd, data, size);
     if (written < 0) {
       if (errno == EINTR) continue;
+      // A descriptor left in non-blocking mode by whoever opened it, with a
+      // reader slower than us: wait rather than lose the line. After an
+      // error or hang-up the write is tried once more, so that the run ends
+      // with its reason (or with SIGPIPE when the reader has gone).
+      if ((errno == EAGAIN || errno == EWOULDBLOCK) && !broken) {
+        broken = !waitUntilWritable(fd);
+        continue;
+      }
       return false;
     }
     if (written == 0) {  // no progress and no reason: do not spin
@@ -29,22 +51,16 @@ bool writeAll(int fd, const char* data, size_t size) {
 }  // namespace
 
 bool writeLines(int fd, const NumeralList& lines) {
-  // Numerals are at most 16 letters; a line that does not fit here is still
-  // written whole, through `large`.
-  std::array<char, 64> small;
-  std::string large;
+  std::array<char, kMaxNumeralSize + 1> buffer;  // a numeral and its newline
   for (const std::string& line : lines) {
     const size_t size = line.size() + 1;
-    const char* data = nullptr;
-    if (size <= small.size()) {
-      std::memcpy(small.data(), line.data(), line.size());
-      small[line.size()] = '\n';
-      data = small.data();
-    } else {
-      large.assign(line).push_back('\n');
-      data = large.data();
+    if (size > buffer.size()) {
+      errno = EINVAL;
+      return false;
     }
-    if (!writeAll(fd, data, size)) return false;
+    std::memcpy(buffer.data(), line.data(), line.size());
+    buffer[size - 1] = '\n';
+    if (!writeAll(fd, buffer.data(), size)) return false;
   }
   return true;
 }

@@ -8,9 +8,11 @@
 // Writes each numeral followed by a newline to the file descriptor `fd`,
 // each line with a single write(2) as soon as it is formed, so a reader sees
 // every line at once and nothing waits in a buffer. Short writes and
-// interrupted calls are resumed.
+// interrupted calls are resumed; a descriptor in non-blocking mode that is
+// not ready is waited for, so a slow reader still gets every line.
 // Returns false at the first line that cannot be written, with errno saying
-// why; the lines before it have been written.
+// why; the lines before it have been written. A line longer than
+// kMaxNumeralSize letters is not a numeral and fails with EINVAL.
 bool writeLines(int fd, const NumeralList& lines);
 
 #endif  // ROMAN_CLI_OUTPUT_H_

@@ -53,9 +53,6 @@ constexpr PieceTable makePieces() {
 
 constexpr PieceTable kPieces = makePieces();
 
-// The longest numeral (8888) has four letters at each of the four positions.
-constexpr size_t kMaxNumeralSize = 16;
-
 }  // namespace
 
 NumeralList nToRoman(uint64_t from, uint64_t to, uint8_t /*mode*/) {

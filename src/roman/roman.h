@@ -9,12 +9,16 @@
 #ifndef ROMAN_ROMAN_ROMAN_H_
 #define ROMAN_ROMAN_ROMAN_H_
 
+#include <cstddef>
 #include <cstdint>
 
 #include "common/joblist.h"
 
 // The largest value that has a numeral.
 constexpr uint64_t kMaxRomanValue = 9999;
+
+// The longest numeral, 8888's, has four letters at each of the four positions.
+constexpr size_t kMaxNumeralSize = 16;
 
 // Returns the numerals of every value from `from` to `to` inclusive, in
 // ascending order; an empty list when `to` < `from`. `mode` is accepted and
