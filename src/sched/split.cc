@@ -4,12 +4,8 @@ std::vector<Share> splitRange(uint64_t from, uint64_t to, unsigned parts) {
   // The range holds span + 1 values; span itself is used so that the full
   // 64-bit range does not overflow.
   const uint64_t span = to - from;
-  uint64_t base = span / parts;        // values every share gets...
-  uint64_t larger = span % parts + 1;  // ...and how many shares get one more
-  if (larger == parts) {
-    ++base;
-    larger = 0;
-  }
+  const uint64_t base = span / parts;        // values every share gets...
+  const uint64_t larger = span % parts + 1;  // ...and how many get one more
 
   std::vector<Share> shares;
   shares.reserve(parts);
