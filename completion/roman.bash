@@ -27,7 +27,8 @@ _roman() {
     case $prev in
       -j)
         local processors
-        processors=$(nproc 2>/dev/null || getconf _NPROCESSORS_ONLN 2>/dev/null)
+        # The processors roman counts: those online, whatever the affinity.
+        processors=$(getconf _NPROCESSORS_ONLN 2>/dev/null)
         mapfile -t COMPREPLY < <(compgen -W "$(seq 1 "${processors:-1}")" -- "$cur")
         ;;
       -o)

@@ -26,7 +26,7 @@ expect() {
 
 check_all() {
   local processors
-  processors=$(nproc)
+  processors=$(getconf _NPROCESSORS_ONLN)
   expect "$(seq -s ' ' 1 "$processors")" roman -j ""
   expect "n=roman roman=n" roman -o ""
   expect "roman=n" roman -o r
