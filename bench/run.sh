@@ -2,7 +2,7 @@
 # Builds roman in Release and measures it: the microbenchmarks, write(2)
 # calls per line, instructions and peak memory of a whole run, and wall time
 # against a C program that only writes the same lines.
-# Needs Google Benchmark, strace, valgrind, GNU time and hyperfine.
+# tools/setup.sh bench installs what it needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-bench
@@ -14,17 +14,8 @@ echo "== Microbenchmarks"
 "$build/bench/roman_bench" --benchmark_min_time=0.5
 
 echo
-echo "== write(2) calls: $roman 0:9999 > /dev/null"
-strace -f -c -e trace=write "$roman" 0:9999 2>&1 >/dev/null | grep -E 'calls|total'
-
-echo
-echo "== Instructions: valgrind --tool=callgrind $roman 0:9999 > /dev/null"
-valgrind --tool=callgrind --callgrind-out-file=/dev/null "$roman" 0:9999 \
-  2>&1 >/dev/null | grep -E 'Collected'
-
-echo
-echo "== Peak resident memory: /usr/bin/time -v $roman 0:9999 > /dev/null"
-/usr/bin/time -v "$roman" 0:9999 2>&1 >/dev/null | grep 'Maximum resident'
+echo "== Counts (bench/check.sh, which CI runs too)"
+bench/check.sh "$roman"
 
 for range in 0:9999 1:3999; do
   name=${range/:/-}

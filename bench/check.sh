@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Measures a roman binary with counts that do not depend on the machine's
+# load, prints them, and fails when one passes its limit:
+#   - one write(2) per line, for 0:9999 and 1:3999 (strace);
+#   - at most 2.5 million instructions for 0:9999 (callgrind);
+#   - at most 3 MiB peak resident memory for 0:9999 (GNU time).
+# Usage: bench/check.sh path/to/roman
+set -euo pipefail
+roman=$1
+max_instructions=2500000
+max_resident_kib=3072
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+
+report() {  # what, figure, limit, whether it is within
+  printf '%-34s %12s   limit %s\n' "$1" "$2" "$3"
+  if [ "$4" != yes ]; then
+    echo "  over the limit" >&2
+    failed=1
+  fi
+}
+
+for range in 0:9999 1:3999; do
+  lines=$("$roman" "$range" | wc -l)
+  strace -f -c -e trace=write -o "$work/strace" "$roman" "$range" >/dev/null
+  writes=$(awk '$NF == "write" { print $4 }' "$work/strace")
+  report "write(2) calls, $range" "${writes:-0}" "$lines (the lines)" \
+    "$([ "${writes:-0}" -eq "$lines" ] && echo yes)"
+done
+
+valgrind --tool=callgrind --callgrind-out-file=/dev/null "$roman" 0:9999 \
+  2>"$work/callgrind" >/dev/null
+instructions=$(sed -n 's/.*Collected : *\([0-9]*\).*/\1/p' "$work/callgrind")
+report "instructions, 0:9999" "${instructions:-?}" "$max_instructions" \
+  "$([ "${instructions:-0}" -gt 0 ] && [ "$instructions" -le "$max_instructions" ] && echo yes)"
+
+/usr/bin/time -f %M -o "$work/time" "$roman" 0:9999 >/dev/null
+resident=$(tail -n 1 "$work/time")
+report "peak resident KiB, 0:9999" "$resident" "$max_resident_kib" \
+  "$([ "$resident" -le "$max_resident_kib" ] && echo yes)"
+
+exit "$failed"
