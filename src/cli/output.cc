@@ -3,9 +3,10 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>  // stpcpy
+#include <cstring>  // mempcpy
 #include <string>
 
 #include "roman/roman.h"
@@ -51,15 +52,21 @@ bool writeAll(int fd, const char* data, size_t size) {
 }  // namespace
 
 bool writeLines(int fd, const NumeralList& lines) {
+  // Checked before anything is written, so that a list that could not be
+  // printed whole prints nothing.
+  if (std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.size() > kMaxNumeralSize;
+      })) {
+    errno = EINVAL;
+    return false;
+  }
+
   std::array<char, kMaxNumeralSize + 1> buffer;  // a numeral and its newline
   for (const std::string& line : lines) {
-    if (line.size() >= buffer.size()) {
-      errno = EINVAL;
-      return false;
-    }
-    // stpcpy ends at the terminator, where the newline goes; a fortified
-    // build checks the copy against the buffer once more as it runs.
-    char* end = ::stpcpy(buffer.data(), line.c_str());
+    // mempcpy ends where the newline goes. A fortified build checks this
+    // copy against the buffer again as it runs.
+    char* end =
+        static_cast<char*>(::mempcpy(buffer.data(), line.data(), line.size()));
     *end++ = '\n';
     if (!writeAll(fd, buffer.data(),
                   static_cast<size_t>(end - buffer.data()))) {

@@ -11,8 +11,9 @@
 // interrupted calls are resumed; a descriptor in non-blocking mode that is
 // not ready is waited for, so a slow reader still gets every line.
 // Returns false at the first line that cannot be written, with errno saying
-// why; the lines before it have been written. A line longer than
-// kMaxNumeralSize letters is not a numeral and fails with EINVAL.
+// why; the lines before it have been written. A list with a line longer
+// than kMaxNumeralSize letters is not numerals: it fails with EINVAL before
+// anything is written.
 bool writeLines(int fd, const NumeralList& lines);
 
 #endif  // ROMAN_CLI_OUTPUT_H_
