@@ -1,6 +1,7 @@
 # Checks the fish completion's offers, loaded the way fish finds it: from
 # its folder in fish_complete_path, for a roman found in PATH.
-# Arguments: the completion file, the folder of the built roman.
+# Arguments: the completion file, the folder of the built roman, the table
+# of cases every shell shares.
 set -g fish_complete_path (path resolve (path dirname $argv[1]))
 set -gx PATH (path resolve $argv[2]) $PATH
 set -g failures 0
@@ -14,14 +15,10 @@ function expect -a expected line
     end
 end
 
-expect (seq -s ' ' (getconf _NPROCESSORS_ONLN)) 'roman -j '
-expect 'n=roman roman=n' 'roman -o '
-expect 'roman=n' 'roman -o r'
-expect '-j -o' 'roman -'
-expect '-o' 'roman -j 2 -o'
-expect '' 'roman '
-expect '' 'roman 1:3 -'
-expect '' 'roman 1:3 -j '
-expect '' 'roman -j 2 5 -o '
+set -l processors (seq -s ' ' (getconf _NPROCESSORS_ONLN))
+for case in (string match -rv '^#' <$argv[3])
+    set -l fields (string split '|' -- $case)
+    expect (string replace @processors@ $processors -- $fields[1]) $fields[2]
+end
 test $failures -eq 0; and echo "fish completion: all offers as expected"
 exit $failures

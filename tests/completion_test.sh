@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Checks the bash completion's answers, with and without the
 # bash-completion library loaded.
+# Arguments: the completion file, the table of cases every shell shares.
 set -u
 script=$1
+cases=$2
+processors=$(seq -s ' ' 1 "$(getconf _NPROCESSORS_ONLN)")
 failures=0
 
 # Completes the words given (the last is the one being typed) and compares
@@ -25,19 +28,17 @@ expect() {
 }
 
 check_all() {
-  local processors
-  processors=$(getconf _NPROCESSORS_ONLN)
-  expect "$(seq -s ' ' 1 "$processors")" roman -j ""
-  expect "n=roman roman=n" roman -o ""
-  expect "roman=n" roman -o r
+  local offers line
+  local -a words
+  while IFS='|' read -r offers line _; do
+    [[ $offers == '#'* ]] && continue
+    read -ra words <<<"$line"
+    [[ $line == *' ' ]] && words+=("")
+    expect "${offers/@processors@/$processors}" "${words[@]}"
+  done <"$cases"
   # Readline puts the offer after the '=' it split the word at.
   expect "roman" roman -o n=r
   expect "roman" roman -o n=
-  expect "-j -o" roman -
-  expect "-o" roman -j 2 -o
-  expect "" roman 1:3 -
-  expect "" roman 1:3 -j ""
-  expect "" roman -j 2 5 -o ""
 }
 
 # shellcheck source=/dev/null

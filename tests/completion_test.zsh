@@ -1,8 +1,9 @@
 # Checks the zsh completion's offers, typed into a real interactive zsh that
 # finds _roman through its fpath and compinit.
-# Argument: the completion file.
+# Arguments: the completion file, the table of cases every shell shares.
 zmodload zsh/zpty || exit 1
 folder=${1:A:h}
+cases=$2
 result=$(mktemp -d)/offers
 failures=0
 
@@ -35,15 +36,11 @@ expect() {
   fi
 }
 
-expect "$(seq -s ' ' 1 $(getconf _NPROCESSORS_ONLN))" 'roman -j '
-expect 'n=roman roman=n' 'roman -o '
-expect 'roman=n' 'roman -o r'
-expect '-j -o' 'roman -'
-expect '-o' 'roman -j 2 -o'
-expect '' 'roman '
-expect '' 'roman 1:3 -'
-expect '' 'roman 1:3 -j '
-expect '' 'roman -j 2 5 -o '
+processors=$(seq -s ' ' 1 $(getconf _NPROCESSORS_ONLN))
+while IFS='|' read -r offers line rest; do
+  [[ $offers == '#'* ]] && continue
+  expect "${offers/@processors@/$processors}" "$line"
+done <$cases
 zpty -d shell
 ((failures == 0)) && print "zsh completion: all offers as expected"
 exit $failures
