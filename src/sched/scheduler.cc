@@ -11,6 +11,17 @@
 
 namespace {
 
+// Threads that are joined, in order, however the scope that owns them ends.
+struct Workers {
+  Workers() = default;
+  Workers(const Workers&) = delete;
+  Workers& operator=(const Workers&) = delete;
+  ~Workers() {
+    for (std::thread& thread : threads) thread.join();
+  }
+  std::vector<std::thread> threads;
+};
+
 // Converts each share on its own thread and joins the lists in share order.
 NumeralList convertOnThreads(const std::vector<Share>& shares, uint8_t mode) {
   // Each worker writes only its own slot, and only the calling thread reads
@@ -18,12 +29,12 @@ NumeralList convertOnThreads(const std::vector<Share>& shares, uint8_t mode) {
   std::vector<NumeralList> lists(shares.size());
   std::vector<std::exception_ptr> failures(shares.size());
   {
-    std::vector<std::jthread> workers;
-    workers.reserve(shares.size());
+    Workers workers;
+    workers.threads.reserve(shares.size());
     for (size_t i = 0; i < shares.size(); ++i) {
       // If this throws, the workers already started are joined as `workers`
       // unwinds, before `lists` and `failures` go away.
-      workers.emplace_back(
+      workers.threads.emplace_back(
           [&share = shares[i], &list = lists[i], &failure = failures[i], mode] {
             try {
               list = nToRoman(share.from, share.to, mode);
