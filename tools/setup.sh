@@ -1,57 +1,200 @@
 #!/bin/sh
-# Installs from Debian's packages what one kind of work on roman needs, and
-# only what is missing: when everything is there it prints nothing and takes
-# a moment. Uses sudo unless run as root.
+# Checks that this machine has what one kind of work on roman needs, by
+# command and by file, on any Linux. When it is all there it prints nothing
+# and exits 0. What is missing is installed where apt is (with sudo unless
+# run as root); elsewhere one message names it, with the command that
+# installs it on this system, and the exit status is 1. Tools that only some
+# tests need are installed where apt is and otherwise left out: CTest then
+# shows those tests as skipped.
 #
 #   tools/setup.sh build     compile roman
 #   tools/setup.sh test      build it and run every test
 #   tools/setup.sh package   make the .deb (cpack -G DEB) and check it
 #   tools/setup.sh bench     run bench/run.sh
-#   tools/setup.sh ci        everything .ci/run uses
+#   tools/setup.sh ci        everything .ci/run uses (Debian only)
 set -eu
 
-build="cmake g++ make"
-test="$build libgtest-dev valgrind groff-base bash-completion zsh fish"
-# cpack asks dpkg-shlibdeps (dpkg-dev) for the package's Depends: line.
-package="$build dpkg-dev lintian binutils"
-bench="$build libbenchmark-dev strace valgrind time hyperfine"
-ci="$test $package clang clang-tidy clang-format cppcheck libclang-rt-dev
-    libbenchmark-dev strace time git"
+min_cmake=3.18
 
-case "${1:-}" in
-  build) wanted=$build ;;
-  test) wanted=$test ;;
-  package) wanted=$package ;;
-  bench) wanted=$bench ;;
-  ci) wanted=$ci ;;
+# The package manager here, by the first client found.
+system=""
+for client in apt-get dnf pacman zypper apk; do
+  if command -v "$client" >/dev/null 2>&1; then
+    system=$client
+    break
+  fi
+done
+
+# Whether a check passes: cmd:NAME is a command on PATH, file:GLOB a file,
+# and the rest are checks of their own.
+has() {
+  case $1 in
+    cmd:*) command -v "${1#cmd:}" >/dev/null 2>&1 ;;
+    file:*) for found in ${1#file:}; do [ -e "$found" ] && return 0; done
+            return 1 ;;
+    cmake) command -v cmake >/dev/null 2>&1 &&
+           version=$(cmake --version | sed -n '1s/[^0-9]*\([0-9.]*\).*/\1/p') &&
+           [ "$(printf '%s\n%s\n' "$min_cmake" "$version" |
+                sort -t. -k1,1n -k2,2n | head -n 1)" = "$min_cmake" ] ;;
+    c++20) for cxx in ${CXX:-} c++ g++ clang++; do
+             command -v "$cxx" >/dev/null 2>&1 || continue
+             printf '#if __cplusplus < 202002L\n#error\n#endif\n' |
+               "$cxx" -std=c++20 -x c++ -fsyntax-only - 2>/dev/null && return 0
+           done
+           return 1 ;;
+    make) command -v make >/dev/null 2>&1 || command -v ninja >/dev/null 2>&1 ;;
+    gtest)  # its CMake package, or its header beside its library
+      has cmake-package:GTest || {
+        has file:/usr/include/gtest/gtest.h &&
+        has "file:/usr/lib*/libgtest.* /usr/lib/*/libgtest.*"; } ;;
+    cmake-package:*)  # found where CMake's find_package looks
+      name=${1#cmake-package:}
+      for prefix in ${CMAKE_PREFIX_PATH:-} /usr/local /usr; do
+        for found in "$prefix"/lib*/cmake/"$name"/*onfig.cmake \
+            "$prefix"/lib/*/cmake/"$name"/*onfig.cmake \
+            "$prefix"/share/cmake/"$name"/*onfig.cmake; do
+          [ -e "$found" ] && return 0
+        done
+      done
+      return 1 ;;
+  esac
+}
+
+required_missing=""  # what people call it, "_" for a blank, ", " between
+optional_missing=""
+packages=""          # this system's package names for what is missing
+
+# need required|optional CHECK NAME APT DNF PACMAN ZYPPER APK
+need() {
+  case "$required_missing, $optional_missing, " in *", $3, "*) return 0 ;; esac
+  has "$2" && return 0
+  if [ "$1" = required ]; then
+    required_missing="$required_missing, $3"
+  else
+    optional_missing="$optional_missing, $3"
+  fi
+  case $system in
+    apt-get) packages="$packages $4" ;;
+    dnf) packages="$packages $5" ;;
+    pacman) packages="$packages $6" ;;
+    zypper) packages="$packages $7" ;;
+    apk) packages="$packages $8" ;;
+  esac
+}
+
+need_build() {
+  need required cmake "cmake_${min_cmake}_or_later" cmake cmake cmake cmake cmake
+  need required c++20 a_C++20_compiler g++ gcc-c++ gcc gcc-c++ g++
+  need required make make make make make make make
+}
+
+need_test() {
+  need_build
+  need required gtest GoogleTest libgtest-dev gtest-devel gtest \
+    googletest-devel gtest-dev
+  need optional cmd:valgrind valgrind valgrind valgrind valgrind valgrind \
+    valgrind
+  need optional cmd:groff groff groff-base groff groff groff groff
+  need optional cmd:zsh zsh zsh zsh zsh zsh zsh
+  need optional cmd:fish fish fish fish fish fish fish
+  need optional file:/usr/share/bash-completion/bash_completion \
+    bash-completion bash-completion bash-completion bash-completion \
+    bash-completion bash-completion
+}
+
+# Making and checking the .deb is Debian's own work: Debian's names only.
+need_package() {
+  need_build
+  need required cmd:dpkg-shlibdeps dpkg-shlibdeps dpkg-dev
+  need required cmd:lintian lintian lintian
+  need required cmd:objcopy objcopy binutils
+}
+
+need_bench() {
+  need_build
+  need required cmake-package:benchmark Google_Benchmark libbenchmark-dev \
+    google-benchmark-devel benchmark benchmark-devel benchmark-dev
+  need required cmd:cc a_C_compiler gcc gcc gcc gcc gcc
+  need required cmd:strace strace strace strace strace strace strace
+  need required cmd:valgrind valgrind valgrind valgrind valgrind valgrind \
+    valgrind
+  need required file:/usr/bin/time GNU_time time time time time time
+  need required cmd:hyperfine hyperfine hyperfine hyperfine hyperfine \
+    hyperfine hyperfine
+}
+
+# Everything .ci/run uses, on the Debian machine it runs on.
+need_ci() {
+  need_test
+  need_package
+  need_bench
+  for tool in clang:clang clang-tidy:clang-tidy clang-format:clang-format \
+      cppcheck:cppcheck git:git debootstrap:debootstrap \
+      qemu-aarch64-static:qemu-user-static update-binfmts:binfmt-support \
+      aarch64-linux-gnu-g++:g++-aarch64-linux-gnu; do
+    need required "cmd:${tool%%:*}" "${tool%%:*}" "${tool#*:}"
+  done
+  need required "file:/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" \
+    libclang-rt-dev libclang-rt-dev
+  need required "file:/usr/lib/llvm-*/lib/libc++.a" libc++ libc++-dev
+  need required "file:/usr/lib/llvm-*/lib/libc++abi.a" libc++abi libc++abi-dev
+  need required file:/usr/src/googletest/CMakeLists.txt googletest-sources \
+    googletest
+  need required file:/usr/share/keyrings/debian-archive-keyring.gpg \
+    debian-archive-keyring debian-archive-keyring
+}
+
+kind=${1:-}
+case $kind in
+  build | test | package | bench | ci) "need_$kind" ;;
   *)
     echo "usage: $0 build|test|package|bench|ci" >&2
     exit 2
     ;;
 esac
 
-# shellcheck disable=SC2086
-installed=" $(dpkg-query -W -f='${db:Status-Abbrev}${Package}\n' $wanted \
-  2>/dev/null | sed -n 's/^ii *//p' | tr '\n' ' ')"
-missing=""
-for name in $wanted; do
-  case "$installed $missing " in
-    *" $name "*) ;;
-    *) missing="$missing $name" ;;
-  esac
-done
-[ -z "$missing" ] && exit 0
+[ -z "$required_missing$optional_missing" ] && exit 0
+
+# Says what is still missing, in words.
+missing() {
+  echo "$0: missing: $(echo "${required_missing#, }" | tr _ ' ')."
+}
+
+if [ "$system" != apt-get ]; then
+  # Tools some tests need are not worth a stop: their tests show as skipped.
+  [ -z "$required_missing" ] && exit 0
+  {
+    missing
+    case $system in
+      dnf) echo "Install it with: sudo dnf install$packages" ;;
+      pacman) echo "Install it with: sudo pacman -S --needed$packages" ;;
+      zypper) echo "Install it with: sudo zypper install$packages" ;;
+      apk) echo "Install it with: sudo apk add$packages" ;;
+      *) echo "Install it with this system's package manager." ;;
+    esac
+  } >&2
+  exit 1
+fi
 
 as_root=""
 if [ "$(id -u)" -ne 0 ]; then
   command -v sudo >/dev/null 2>&1 || {
-    echo "$0: needs root or sudo to install:$missing" >&2
+    echo "$0: needs root or sudo to install:$packages" >&2
     exit 1
   }
   as_root=sudo
 fi
-echo "Installing:$missing"
+echo "Installing:$packages"
 $as_root apt-get update -qq
 # shellcheck disable=SC2086
 $as_root env DEBIAN_FRONTEND=noninteractive \
-  apt-get install -y -qq --no-install-recommends $missing >/dev/null
+  apt-get install -y -qq --no-install-recommends $packages >/dev/null
+
+# Installed is not always enough (an apt that has only an older CMake).
+required_missing=""
+optional_missing=""
+"need_$kind"
+if [ -n "$required_missing" ]; then
+  missing >&2
+  exit 1
+fi

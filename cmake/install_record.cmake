@@ -1,0 +1,67 @@
+# Run by `cmake --install` twice: first (roman_install_step "start") before
+# anything is installed, to note which of the install's folders do not exist
+# yet, and last (roman_install_step "end") to write down every file and
+# every folder that this install created, for the uninstall target. Paths
+# are written without DESTDIR, which the uninstall adds back.
+#
+# Set by the caller: roman_install_step, roman_install_record (the record's
+# path), roman_install_folders (the folders files go to, under the prefix).
+
+set(roman_destdir "$ENV{DESTDIR}")
+set(roman_pending "${roman_install_record}.pending")
+# cpack installs into a folder of its own in the build folder: no record.
+get_filename_component(roman_build "${roman_install_record}" DIRECTORY)
+string(FIND "${roman_destdir}" "${roman_build}/_CPack_Packages/" at)
+if(at EQUAL 0)
+  return()
+endif()
+
+if(roman_install_step STREQUAL "start")
+  set(created "")
+  foreach(folder IN LISTS roman_install_folders)
+    set(path "${CMAKE_INSTALL_PREFIX}/${folder}")
+    while(NOT path STREQUAL "/" AND NOT path STREQUAL "" AND
+          NOT IS_DIRECTORY "${roman_destdir}${path}")
+      list(APPEND created "${path}")
+      get_filename_component(path "${path}" DIRECTORY)
+    endwhile()
+  endforeach()
+  list(REMOVE_DUPLICATES created)
+  file(WRITE "${roman_pending}" "${created}")
+  return()
+endif()
+
+# What an earlier install into the same place created stays created.
+set(created "")
+if(EXISTS "${roman_pending}")
+  file(READ "${roman_pending}" created)
+  file(REMOVE "${roman_pending}")
+endif()
+set(files "")
+if(EXISTS "${roman_install_record}")
+  file(STRINGS "${roman_install_record}" earlier)
+  foreach(line IN LISTS earlier)
+    if(line MATCHES "^folder (.*)$")
+      list(APPEND created "${CMAKE_MATCH_1}")
+    endif()
+  endforeach()
+endif()
+foreach(file IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+  string(LENGTH "${roman_destdir}" length)
+  if(length GREATER 0)
+    string(SUBSTRING "${file}" 0 ${length} head)
+    if(head STREQUAL roman_destdir)
+      string(SUBSTRING "${file}" ${length} -1 file)
+    endif()
+  endif()
+  list(APPEND files "${file}")
+endforeach()
+list(REMOVE_DUPLICATES created)
+set(text "")
+foreach(file IN LISTS files)
+  string(APPEND text "file ${file}\n")
+endforeach()
+foreach(folder IN LISTS created)
+  string(APPEND text "folder ${folder}\n")
+endforeach()
+file(WRITE "${roman_install_record}" "${text}")

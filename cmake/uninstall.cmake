@@ -1,0 +1,39 @@
+# `cmake --build BUILD --target uninstall`: removes every file the last
+# install from this build folder wrote, then the folders that install
+# created and that are now empty, under $DESTDIR as the install was.
+# Says each path it removes.
+#
+# Set by the caller: roman_install_record.
+
+if(NOT EXISTS "${roman_install_record}")
+  message(FATAL_ERROR "Nothing to uninstall: no install from this build "
+                      "folder is recorded (${roman_install_record})")
+endif()
+set(destdir "$ENV{DESTDIR}")
+file(STRINGS "${roman_install_record}" lines)
+set(folders "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^file (.*)$")
+    set(path "${destdir}${CMAKE_MATCH_1}")
+    if(EXISTS "${path}" OR IS_SYMLINK "${path}")
+      file(REMOVE "${path}")
+      message(STATUS "Removed ${path}")
+    endif()
+  elseif(line MATCHES "^folder (.*)$")
+    list(APPEND folders "${destdir}${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+
+# Deepest first, so that a folder is empty once its own folders are gone.
+list(SORT folders)
+list(REVERSE folders)
+foreach(folder IN LISTS folders)
+  if(IS_DIRECTORY "${folder}")
+    file(GLOB left "${folder}/*" "${folder}/.*")
+    if(NOT left)
+      file(REMOVE_RECURSE "${folder}")
+      message(STATUS "Removed ${folder}/")
+    endif()
+  endif()
+endforeach()
+file(REMOVE "${roman_install_record}")
