@@ -15,6 +15,7 @@ if [ ! -e "$root/home/builder" ]; then
   chroot "$root" env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -qq --no-install-recommends git sudo ca-certificates \
     >/dev/null
+  echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"  # for sudo
   chroot "$root" useradd --create-home --shell /bin/bash builder
   echo 'builder ALL=(ALL) NOPASSWD: ALL' >"$root/etc/sudoers.d/builder"
   chmod 0440 "$root/etc/sudoers.d/builder"

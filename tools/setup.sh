@@ -38,7 +38,7 @@ has() {
                 sort -t. -k1,1n -k2,2n | head -n 1)" = "$min_cmake" ] ;;
     c++20) for cxx in ${CXX:-} c++ g++ clang++; do
              command -v "$cxx" >/dev/null 2>&1 || continue
-             printf '#if __cplusplus < 202002L\n#error\n#endif\n' |
+             printf '#if __cplusplus < 201709L\n#error\n#endif\n' |
                "$cxx" -std=c++20 -x c++ -fsyntax-only - 2>/dev/null && return 0
            done
            return 1 ;;
