@@ -5,7 +5,8 @@
 # stand in pairs before the range argument; once an argument in an option's
 # place is something else, it was the range and nothing after it is read.
 function __roman_at
-    set -l words (commandline -opc)[2..]
+    set -l words (commandline -opc)
+    set -e words[1]  # roman itself
     set -l count (count $words)
     for i in (seq 1 2 $count)
         contains -- $words[$i] -j -o; or return 1
