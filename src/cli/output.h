@@ -6,8 +6,8 @@
 #include "common/joblist.h"
 
 // Writes each numeral followed by a newline to the file descriptor `fd`,
-// each line with a single write(2) as soon as it is formed, so a reader sees
-// every line at once and nothing waits in a buffer. Short writes and
+// each line with a single write(2) of its own, so nothing is held back
+// across lines once printing starts. Short writes and
 // interrupted calls are resumed; a descriptor in non-blocking mode that is
 // not ready is waited for, so a slow reader still gets every line.
 // Returns false at the first line that cannot be written, with errno saying

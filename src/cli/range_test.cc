@@ -40,6 +40,7 @@ const RangeCase kCases[] = {
     {"10:20x", true, 10, 3999},
     {"1234x", true, 1, 3999},
     {"10x:20:30", true, 1, 3999},
+    {"1:20x:3", true, 1, 3999},
     // Letters are read, then ignored.
     {"abc:20", true, 1, 20},
     {"-x", true, 1, 3999},
