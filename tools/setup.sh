@@ -10,6 +10,7 @@
 #   tools/setup.sh build     compile roman
 #   tools/setup.sh test      build it and run every test
 #   tools/setup.sh package   make the .deb (cpack -G DEB) and check it
+#   tools/setup.sh release   run tools/release.sh (Debian only)
 #   tools/setup.sh bench     run bench/run.sh
 #   tools/setup.sh ci        everything .ci/run uses (Debian only)
 set -eu
@@ -123,15 +124,22 @@ need_bench() {
     hyperfine hyperfine
 }
 
+# tools/release.sh: the static binaries for both processors, and the .deb.
+need_release() {
+  need_package
+  need required cmd:git git git
+  need required cmd:aarch64-linux-gnu-g++ aarch64-linux-gnu-g++ \
+    g++-aarch64-linux-gnu
+}
+
 # Everything .ci/run uses, on the Debian machine it runs on.
 need_ci() {
   need_test
-  need_package
+  need_release
   need_bench
   for tool in clang:clang clang-tidy:clang-tidy clang-format:clang-format \
       cppcheck:cppcheck git:git debootstrap:debootstrap \
-      qemu-aarch64-static:qemu-user-static update-binfmts:binfmt-support \
-      aarch64-linux-gnu-g++:g++-aarch64-linux-gnu; do
+      qemu-aarch64-static:qemu-user-static update-binfmts:binfmt-support; do
     need required "cmd:${tool%%:*}" "${tool%%:*}" "${tool#*:}"
   done
   need required "file:/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" \
@@ -146,9 +154,9 @@ need_ci() {
 
 kind=${1:-}
 case $kind in
-  build | test | package | bench | ci) "need_$kind" ;;
+  build | test | package | release | bench | ci) "need_$kind" ;;
   *)
-    echo "usage: $0 build|test|package|bench|ci" >&2
+    echo "usage: $0 build|test|package|release|bench|ci" >&2
     exit 2
     ;;
 esac

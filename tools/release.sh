@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Makes a release of the committed tree into DIR:
+#   roman-V-x86_64-linux.tar.gz, roman-V-aarch64-linux.tar.gz
+#                      static binaries that run on any Linux of their
+#                      processor, with the manual page, the completions, the
+#                      licence, the notes and a notice of the runtimes in them
+#   roman-V.tar.gz     the source, which builds and tests without git
+#   roman_V_amd64.deb  the Debian package
+#   SHA256SUMS         for sha256sum -c
+# V is the version in project(). Everything is built from the source
+# archive itself, and dated at the release's date in NEWS.md, so two runs on
+# one commit give the same bytes. tools/setup.sh release installs what it
+# needs.
+# Usage: tools/release.sh DIR
+set -euo pipefail
+[ $# -eq 1 ] || { echo "usage: $0 DIR" >&2; exit 2; }
+top=$(cd "$(dirname "$0")/.." && pwd)
+mkdir -p "$1"
+out=$(cd "$1" && pwd)
+cd "$top"
+if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
+  echo "$0: the tree has uncommitted changes; a release is made of a commit" >&2
+  exit 1
+fi
+
+version=$(sed -n 's/^ *VERSION \([0-9][0-9.]*\)$/\1/p' CMakeLists.txt | head -n 1)
+date=$(sed -n "s/^## $version (\([0-9-]*\))\$/\1/p" NEWS.md)
+[ -n "$version" ] && [ -n "$date" ] ||
+  { echo "$0: no version in CMakeLists.txt, or no NEWS.md entry for it" >&2; exit 1; }
+export SOURCE_DATE_EPOCH
+SOURCE_DATE_EPOCH=$(date -u -d "$date" +%s)
+jobs=$(nproc)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Packs folder $2 (under $1) into the archive $3: sorted, owned by 0:0,
+# dated at the release, modes without the builder's umask, no name or time
+# in the gzip header.
+pack() {
+  tar -C "$1" --sort=name --format=gnu --owner=0 --group=0 --numeric-owner \
+    --mtime="@$SOURCE_DATE_EPOCH" --mode=u=rwX,go=rX -cf - "$2" |
+    gzip -9n >"$3"
+}
+
+echo "== roman $version ($date): source"
+source_name=roman-$version
+mkdir "$work/$source_name"
+git archive HEAD | tar -x -C "$work/$source_name"
+pack "$work" "$source_name" "$out/$source_name.tar.gz"
+src=$work/source
+mkdir "$src"
+tar -xzf "$out/$source_name.tar.gz" -C "$src"
+src=$src/$source_name
+
+# Builds the static roman for processor $1 (with cmake options $3...) and
+# packs it with what a user's ~/.local or /usr/local needs.
+static_archive() {
+  local arch=$1 name=roman-$version-$1-linux
+  shift
+  echo "== $name"
+  local build=$work/build-$arch stage=$work/stage/$name
+  cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DROMAN_STATIC=ON "$@" >/dev/null
+  cmake --build "$build" -j "$jobs" --target roman manual_page >/dev/null
+  cmake --install "$build" --prefix "$stage" --strip >/dev/null
+  rm -rf "$stage/share/doc"  # Debian's changelog: NEWS.md is the notes
+  cp "$src/LICENSE" "$src/README.md" "$src/NEWS.md" "$stage/"
+  notice "$build" "$arch" >"$stage/NOTICE"
+  pack "$work/stage" "$name" "$out/$name.tar.gz"
+}
+
+# The runtime libraries linked into the static roman built in $1, by the
+# versions its compiler links.
+notice() {
+  local cxx glibc gcc
+  cxx=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$1/CMakeCache.txt")
+  glibc=$(printf '#include <features.h>\n__GLIBC__.__GLIBC_MINOR__\n' |
+    "$cxx" -E -P -x c++ - | tr -d ' ' | tail -n 1)
+  gcc=$("$cxx" -dumpfullversion)
+  cat <<EOF
+roman $version for $2 Linux is one static program. Besides roman's own
+code (MIT licence, see LICENSE), it contains parts of:
+
+- the GNU C Library (glibc) $glibc, under the GNU Lesser General Public
+  License, version 2.1 or later;
+- the GCC $gcc runtime libraries (libstdc++ and libgcc), under the GNU
+  General Public License, version 3, with the GCC Runtime Library
+  Exception, version 3.1.
+
+Both were linked as Debian's packages of them ship them. The source
+archive of this release, roman-$version.tar.gz, builds this program
+(cmake -DROMAN_STATIC=ON), so anyone can link roman against a changed
+glibc, as the LGPL provides.
+EOF
+}
+
+static_archive x86_64
+static_archive aarch64 -DCMAKE_TOOLCHAIN_FILE="$src/cmake/aarch64-linux-gnu.cmake"
+
+echo "== roman_${version}_amd64.deb"
+cmake -S "$src" -B "$work/build-deb" -DCMAKE_BUILD_TYPE=Release \
+  -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$work/build-deb" -j "$jobs" >/dev/null
+(cd "$work/build-deb" && cpack -G DEB >/dev/null)
+cp "$work/build-deb/roman_${version}_amd64.deb" "$out/"
+
+cd "$out"
+sha256sum "roman-$version-aarch64-linux.tar.gz" "roman-$version-x86_64-linux.tar.gz" \
+  "roman-$version.tar.gz" "roman_${version}_amd64.deb" >SHA256SUMS
+cat SHA256SUMS
