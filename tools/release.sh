@@ -61,7 +61,7 @@ static_archive() {
   local build=$work/build-$arch stage=$work/stage/$name
   cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DROMAN_STATIC=ON "$@" >/dev/null
-  cmake --build "$build" -j "$jobs" --target roman manual_page >/dev/null
+  cmake --build "$build" -j "$jobs" --target roman manual_page changelog >/dev/null
   cmake --install "$build" --prefix "$stage" --strip >/dev/null
   rm -rf "$stage/share/doc"  # Debian's changelog: NEWS.md is the notes
   cp "$src/LICENSE" "$src/README.md" "$src/NEWS.md" "$stage/"
