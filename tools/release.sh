@@ -73,7 +73,8 @@ static_archive() {
 # versions its compiler links.
 notice() {
   local cxx glibc gcc
-  cxx=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$1/CMakeCache.txt")
+  cxx=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' \
+    "$1"/CMakeFiles/*/CMakeCXXCompiler.cmake)
   glibc=$(printf '#include <features.h>\n__GLIBC__.__GLIBC_MINOR__\n' |
     "$cxx" -E -P -x c++ - | tr -d ' ' | tail -n 1)
   gcc=$("$cxx" -dumpfullversion)
