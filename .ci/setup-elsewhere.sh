@@ -7,20 +7,7 @@ set -euo pipefail
 bin=$(mktemp -d)
 trap 'rm -rf "$bin"' EXIT
 
-# A PATH of every command here but apt, dpkg, sudo and those named.
-path_without() {
-  rm -rf "${bin:?}"/*
-  local folder command name
-  for folder in /usr/local/bin /usr/bin /bin /usr/sbin /sbin; do
-    for command in "$folder"/*; do
-      name=${command##*/}
-      case " apt apt-get apt-cache dpkg dpkg-query sudo $* " in
-        *" $name "*) continue ;;
-      esac
-      [ -e "$bin/$name" ] || ln -s "$command" "$bin/$name"
-    done
-  done
-}
+path_without() { .ci/path-without.sh "$bin" apt apt-get apt-cache dpkg dpkg-query sudo "$@"; }
 
 path_without
 for kind in build test; do
