@@ -61,7 +61,7 @@ for arch in x86_64 aarch64; do
   grep -q 'FLAGS.*BIND_NOW' <<<"$dynamic" || fault "$arch: no BIND_NOW"
   grep -q GNU_RELRO <<<"$segments" || fault "$arch: no RELRO segment"
   grep -q ' __stack_chk_fail$' <<<"$symbols" || fault "$arch: no stack protector"
-  nm -u "$built/libroman_cli.a" | grep -Eq ' __[a-z]+_chk$' ||
+  grep -Eq ' __[a-z]+_chk$' <<<"$(nm -u "$built/libroman_cli.a")" ||
     fault "$arch: no fortified call in roman's own code"
   if [ "$arch" = x86_64 ]; then mark='x86 feature: IBT, SHSTK'
   else mark='AArch64 feature: BTI, PAC'; fi

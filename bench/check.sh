@@ -3,9 +3,18 @@
 # load, prints them, and fails when one passes its limit:
 #   - one write(2) per line, for 0:9999 and 1:3999: 10000 and 3999 (strace);
 #   - at most 2.5 million instructions for 0:9999 (callgrind);
-#   - at most 3 MiB peak resident memory for 0:9999 (GNU time).
-# Usage: bench/check.sh path/to/roman
+#   - at most 3 MiB peak resident memory for 0:9999 (GNU time);
+# and with --static, for a static binary's start-up, a one-value run:
+#   - no program interpreter (readelf);
+#   - at most 70000 instructions (callgrind) and 20 system calls (strace)
+#     for 3:3.
+# Usage: bench/check.sh [--static] path/to/roman
 set -euo pipefail
+static=no
+if [ "${1:-}" = --static ]; then
+  static=yes
+  shift
+fi
 roman=$1
 max_instructions=2500000
 max_resident_kib=3072
@@ -42,5 +51,20 @@ report "instructions, 0:9999" "${instructions:-?}" "$max_instructions" \
 resident=$(tail -n 1 "$work/time")
 report "peak resident KiB, 0:9999" "$resident" "$max_resident_kib" \
   "$([ "$resident" -le "$max_resident_kib" ] && echo yes)"
+
+if [ "$static" = yes ]; then
+  interpreters=$(readelf -lW "$roman" | grep -c INTERP || true)
+  report "program interpreters" "$interpreters" 0 \
+    "$([ "$interpreters" -eq 0 ] && echo yes)"
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$roman" 3:3 \
+    2>"$work/callgrind" >/dev/null
+  instructions=$(sed -n 's/.*Collected : *\([0-9]*\).*/\1/p' "$work/callgrind")
+  report "instructions, 3:3" "${instructions:-?}" 70000 \
+    "$([ "${instructions:-0}" -gt 0 ] && [ "$instructions" -le 70000 ] && echo yes)"
+  strace -f -c -o "$work/strace" "$roman" 3:3 >/dev/null
+  calls=$(awk '$NF == "total" { print $4 }' "$work/strace")
+  report "system calls, 3:3" "${calls:-?}" 20 \
+    "$([ "${calls:-99}" -le 20 ] && echo yes)"
+fi
 
 exit "$failed"

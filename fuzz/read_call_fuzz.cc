@@ -12,11 +12,19 @@
 #include "roman/roman.h"
 #include "sched/scheduler.h"
 
+namespace {
+
+unsigned gProcessors = 0;  // what the processor query answers
+unsigned countProcessors() { return gProcessors; }
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size == 0) return 0;
   // The first byte picks the processor count (0 to 8); the rest, cut at NUL
   // bytes, is argv[1] onwards.
   const unsigned processors = data[0] % 9;
+  gProcessors = processors;
   std::vector<std::string> pieces(1, "roman");
   if (size > 1) pieces.emplace_back();
   for (size_t i = 1; i < size; ++i) {
@@ -33,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   argv.push_back(nullptr);
 
   Call call;
-  const CallCheck check =
-      readCall(static_cast<int>(pieces.size()), argv.data(), processors, &call);
+  const CallCheck check = readCall(static_cast<int>(pieces.size()), argv.data(),
+                                   countProcessors, &call);
   const joblist& job = call.job;
   const unsigned usable = processors == 0 ? 1 : processors;
   const bool bothZero = job.from == 0 && job.to == 0;

@@ -37,8 +37,8 @@ int runWithTightMemory(std::initializer_list<const char*> args,
   const int out = open("/dev/null", O_WRONLY | O_CLOEXEC);
   testing::internal::CaptureStderr();
   gLargestAllowed = 4096;
-  const int status =
-      runTool(static_cast<int>(args.size()), args.begin(), 2, out);
+  const int status = runTool(
+      static_cast<int>(args.size()), args.begin(), [] { return 2u; }, out);
   gLargestAllowed = SIZE_MAX;
   *err = testing::internal::GetCapturedStderr();
   close(out);

@@ -9,7 +9,8 @@
 #include "cli/output.h"
 #include "sched/scheduler.h"
 
-int runTool(int argc, const char* const* argv, unsigned processors, int out) {
+int runTool(int argc, const char* const* argv, ProcessorQuery processors,
+            int out) {
   // The messages go through perror, so each ends with the text of errno as
   // the run left it (normally "Success").
   Call call;

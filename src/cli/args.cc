@@ -17,7 +17,7 @@ WorkerCount workersFrom(const char* text) {
 
 }  // namespace
 
-CallCheck readCall(int argc, const char* const* argv, unsigned processors,
+CallCheck readCall(int argc, const char* const* argv, ProcessorQuery processors,
                    Call* call) {
   *call = Call{};
   for (int i = 1; i < argc; i += 2) {
@@ -39,7 +39,13 @@ CallCheck readCall(int argc, const char* const* argv, unsigned processors,
   }
 
   if (call->job.from == 0 && call->job.to == 0) return CallCheck::kBadCall;
-  if (processors == 0) processors = 1;
-  if (processors < call->workers) return CallCheck::kNotEnoughThreads;
+  // One worker runs on any machine, so only more need the count, whose
+  // query is a good part of a short run's start-up.
+  if (call->workers > 1) {
+    const unsigned count = processors();
+    if ((count == 0 ? 1 : count) < call->workers) {
+      return CallCheck::kNotEnoughThreads;
+    }
+  }
   return CallCheck::kRun;
 }

@@ -11,6 +11,9 @@ struct Call {
   WorkerCount workers = 1;
 };
 
+// Returns the platform's processor count; 0 when it cannot tell.
+using ProcessorQuery = unsigned (*)();
+
 // How a call is to be answered.
 enum class CallCheck {
   kRun,               // convert and print call->job
@@ -23,9 +26,10 @@ enum class CallCheck {
 // the low 8 bits of N (0 counts as 1), "-o n=roman" or "-o roman=n" records a
 // mode, and any other key is the range argument, read by checkInput, after
 // which nothing more is read. An option with no value is ignored.
-// `processors` is the platform's processor count; 0 (unknown) counts as 1.
+// `processors` is asked once, and only when the call asks for more than one
+// worker; its 0 (unknown) counts as 1.
 // Fills *call and returns the answer, checking a bad call before the workers.
-CallCheck readCall(int argc, const char* const* argv, unsigned processors,
+CallCheck readCall(int argc, const char* const* argv, ProcessorQuery processors,
                    Call* call);
 
 #endif  // ROMAN_CLI_ARGS_H_

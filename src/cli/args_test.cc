@@ -12,11 +12,21 @@ struct Answer {
   Call call;
 };
 
+// What the processor query answers, and how often it was asked.
+unsigned gProcessors = 0;
+int gQueries = 0;
+unsigned countProcessors() {
+  ++gQueries;
+  return gProcessors;
+}
+
 Answer read(std::vector<const char*> args, unsigned processors = 8) {
   args.insert(args.begin(), "roman");
+  gProcessors = processors;
+  gQueries = 0;
   Answer answer{};
   answer.check = readCall(static_cast<int>(args.size()), args.data(),
-                          processors, &answer.call);
+                          countProcessors, &answer.call);
   return answer;
 }
 
@@ -65,6 +75,11 @@ TEST(ReadCall, ChecksWorkersAgainstProcessors) {
   // A platform that cannot count its processors still runs one worker.
   expectRun(read({"1:3"}, 0), 1, 3, 1);
   EXPECT_EQ(CallCheck::kNotEnoughThreads, read({"-j", "2", "1:3"}, 0).check);
+  // Only more than one worker needs the count, and it is asked once.
+  read({"-j", "1", "1:3"});
+  EXPECT_EQ(0, gQueries);
+  read({"-j", "2", "1:3"});
+  EXPECT_EQ(1, gQueries);
 }
 
 TEST(ReadCall, RecordsTheLastValidMode) {

@@ -7,13 +7,21 @@
 
 #include "cli/app.h"
 
-int main(int argc, char** argv) {
-  // Read once, before any argument; 0 when the platform cannot tell. The
-  // query may fail on its way to an answer (no /sys in a build chroot, say)
-  // and leave that error in errno, which the messages would then show for a
-  // file the user never named: errno is kept as it was.
+namespace {
+
+// The processors online; 0 when the platform cannot tell. The query may
+// fail on its way to an answer (no /sys in a build chroot, say) and leave
+// that error in errno, which the messages would then show for a file the
+// user never named: errno is kept as it was.
+unsigned processorsOnline() {
   const int before = errno;
-  const unsigned processors = std::thread::hardware_concurrency();
+  const unsigned count = std::thread::hardware_concurrency();
   errno = before;
-  return runTool(argc, argv, processors, STDOUT_FILENO);
+  return count;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return runTool(argc, argv, processorsOnline, STDOUT_FILENO);
 }
