@@ -37,12 +37,14 @@ has() {
            version=$(cmake --version | sed -n '1s/[^0-9]*\([0-9.]*\).*/\1/p') &&
            [ "$(printf '%s\n%s\n' "$min_cmake" "$version" |
                 sort -t. -k1,1n -k2,2n | head -n 1)" = "$min_cmake" ] ;;
-    c++20) for cxx in ${CXX:-} c++ g++ clang++; do
-             command -v "$cxx" >/dev/null 2>&1 || continue
-             printf '#if __cplusplus < 201709L\n#error\n#endif\n' |
-               "$cxx" -std=c++20 -x c++ -fsyntax-only - 2>/dev/null && return 0
-           done
-           return 1 ;;
+    c++20)  # the compiler CMake will take: $CXX, or the first one found
+      for cxx in ${CXX:-} c++ g++ clang++; do
+        command -v "$cxx" >/dev/null 2>&1 || continue
+        printf '#if __cplusplus < 201709L\n#error\n#endif\n' |
+          "$cxx" -std=c++20 -x c++ -fsyntax-only - 2>/dev/null
+        return
+      done
+      return 1 ;;
     make) command -v make >/dev/null 2>&1 || command -v ninja >/dev/null 2>&1 ;;
     gtest)  # its CMake package, or its header beside its library
       has cmake-package:GTest || {
