@@ -11,10 +11,10 @@ if [ ! -e "$root/home/builder" ]; then
   debootstrap --variant=minbase "$suite" "$root" http://deb.debian.org/debian \
     >"$root.debootstrap.log" 2>&1 ||
     { tail -n 20 "$root.debootstrap.log"; exit 1; }
-  chroot "$root" apt-get update -qq
-  chroot "$root" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends git sudo ca-certificates \
-    >/dev/null
+  { chroot "$root" apt-get update -qq &&
+    chroot "$root" env DEBIAN_FRONTEND=noninteractive \
+      apt-get install -y -qq --no-install-recommends git sudo ca-certificates
+  } >"$root.apt.log" 2>&1 || { cat "$root.apt.log"; exit 1; }
   echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"  # for sudo
   chroot "$root" useradd --create-home --shell /bin/bash builder
   echo 'builder ALL=(ALL) NOPASSWD: ALL' >"$root/etc/sudoers.d/builder"
