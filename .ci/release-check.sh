@@ -1,20 +1,33 @@
 #!/usr/bin/env bash
 # Checks a folder made by tools/release.sh: exactly its five files and
-# their checksums, each archive's layout, static and hardened binaries built
-# from the same code as the tested ones, runs in an empty root and in
-# Debian 11, and the source archive building and passing its tests with no
-# git.
+# their checksums, each archive's layout, the README's install and removal
+# of it, static and hardened binaries built from the same code as the
+# tested ones, runs in an empty root and in Debian 11, and the source
+# archive building and passing its tests with no git.
 # Usage: .ci/release-check.sh RELEASE_DIR X86_64_BUILD AARCH64_BUILD DEBIAN11_ROOT
 # (the builds: the tested static builds of this tree, unstripped)
 set -euo pipefail
 release=$(realpath "$1")
 builds=("$2" "$3")  # in the order of the loop below
 debian11=$4
+readme=$PWD/README.md
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fault() { echo "release: $*" >&2; exit 1; }
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$2/CMakeCache.txt")
+
+# The first sh block of README.md after a line that holds $1, for
+# the archive of processor $2.
+readme_block() {
+  local block
+  block=$(awk -v start="$1" 'index($0, start) > 0 { found = 1 }
+    found && /^```sh$/ { inside = 1; next }
+    inside && /^```$/ { exit }
+    inside' "$readme")
+  [ -n "$block" ] || fault "README.md has no sh block after '$1'"
+  sed "s/x86_64-linux/$2-linux/g" <<<"$block"
+}
 expected="SHA256SUMS
 roman-$version-aarch64-linux.tar.gz
 roman-$version-x86_64-linux.tar.gz
@@ -38,10 +51,11 @@ for arch in x86_64 aarch64; do
   grep -q "glibc) 2\.[0-9]*," <(tar -xzOf "$release/$name.tar.gz" "$name/NOTICE") ||
     fault "$name/NOTICE names no glibc version"
 
-  # A ~/.local install is one command.
+  # The README's install into ~/.local, checksum first, for this archive.
   home=$work/home-$arch
   mkdir -p "$home/.local"
-  tar -xzf "$release/$name.tar.gz" --strip-components=1 -C "$home/.local"
+  install=$(readme_block 'Check the download' "$arch")
+  (cd "$release" && HOME=$home bash -euo pipefail -c "$install")
   binary=$home/.local/bin/roman
 
   # Static, and hardened; the symbols and the objects are the tested build's,
@@ -94,10 +108,18 @@ for arch in x86_64 aarch64; do
   }
   runs "$root" /roman
   echo "$name: runs in an empty root"
+
+  # The README's removal takes every file away again.
+  cp "$binary" "$work/roman-$arch"
+  remove=$(readme_block 'To remove it' "$arch")
+  (cd "$release" && HOME=$home bash -euo pipefail -c "$remove")
+  left=$(find "$home/.local" -type f)
+  [ -z "$left" ] || fault "$arch: the README's removal left $left"
+  echo "$name: installs into ~/.local and is removed again as the README says"
 done
 
 # Debian 11's glibc is 2.31: the x86_64 binary needs none of it.
-cp "$work/home-x86_64/.local/bin/roman" "$debian11/tmp/roman"
+cp "$work/roman-x86_64" "$debian11/tmp/roman"
 runs --userspec=builder:builder "$debian11" /tmp/roman
 echo "roman-$version-x86_64-linux: runs in Debian $(cat "$debian11/etc/debian_version")" \
   "(glibc $(chroot "$debian11" ldd --version | sed -n '1s/.* //p'))"
