@@ -79,14 +79,7 @@ for arch in x86_64 aarch64; do
     fault "$arch: no fortified call in roman's own code"
   if [ "$arch" = x86_64 ]; then mark='x86 feature: IBT, SHSTK'
   else mark='AArch64 feature: BTI, PAC'; fi
-  for object in "$built/libroman_core.a" "$built/libroman_cli.a" \
-      "$built/CMakeFiles/roman.dir/src/cli/main.cc.o"; do
-    objects=1
-    [[ $object == *.a ]] && objects=$(ar t "$object" | wc -l)
-    marked=$(readelf -n "$object" | grep -c "$mark" || true)
-    [ "$marked" -eq "$objects" ] ||
-      fault "$object: $marked of $objects objects have $mark"
-  done
+  .ci/objects-marked.sh "$built" "$mark"
   echo "$name: static PIE, no NEEDED, no interpreter, BIND_NOW, RELRO," \
     "stack protector, fortified; objects $mark"
 
