@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-bench
 jobs=$(nproc)
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+  -DROMAN_BENCH=ON >/dev/null
 cmake --build "$build" -j "$jobs" >/dev/null
 cmake -S . -B "$build/static" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
   -DROMAN_STATIC=ON >/dev/null

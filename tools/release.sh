@@ -3,7 +3,8 @@
 #   roman-V-x86_64-linux.tar.gz, roman-V-aarch64-linux.tar.gz
 #                      static binaries that run on any Linux of their
 #                      processor, with the manual page, the completions, the
-#                      licence, the notes and a notice of the runtimes in them
+#                      licence, the notes and a notice of the runtimes in them,
+#                      all under bin/ and share/
 #   roman-V.tar.gz     the source, which builds and tests without git
 #   roman_V_amd64.deb  the Debian package
 #   SHA256SUMS         for sha256sum -c
@@ -15,6 +16,7 @@
 set -euo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 DIR" >&2; exit 2; }
 top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/tools/setup.sh" --check release
 mkdir -p "$1"
 out=$(cd "$1" && pwd)
 cd "$top"
@@ -63,9 +65,12 @@ static_archive() {
     -DROMAN_STATIC=ON "$@" >/dev/null
   cmake --build "$build" -j "$jobs" --target roman manual_page changelog >/dev/null
   cmake --install "$build" --prefix "$stage" --strip >/dev/null
-  rm -rf "$stage/share/doc"  # Debian's changelog: NEWS.md is the notes
-  cp "$src/LICENSE" "$src/README.md" "$src/NEWS.md" "$stage/"
-  notice "$build" "$arch" >"$stage/NOTICE"
+  # Everything under bin/ and share/, so that unpacking into a prefix writes
+  # only roman's own paths. NEWS.md is the notes: no Debian changelog.
+  local doc=$stage/share/doc/roman
+  rm "$doc/changelog.gz"
+  cp "$src/LICENSE" "$src/README.md" "$src/NEWS.md" "$doc/"
+  notice "$build" "$arch" >"$doc/NOTICE"
   pack "$work/stage" "$name" "$out/$name.tar.gz"
 }
 

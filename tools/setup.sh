@@ -13,7 +13,16 @@
 #   tools/setup.sh release   run tools/release.sh (Debian only)
 #   tools/setup.sh bench     run bench/run.sh
 #   tools/setup.sh ci        everything .ci/run uses (Debian only)
+#
+# With --check first, nothing is installed: what is missing is named, with
+# the call of this script that installs it, and the exit status is 1.
 set -eu
+
+check_only=""
+if [ "${1:-}" = --check ]; then
+  check_only=yes
+  shift
+fi
 
 min_cmake=3.18
 
@@ -45,7 +54,11 @@ has() {
         return
       done
       return 1 ;;
-    make) command -v make >/dev/null 2>&1 || command -v ninja >/dev/null 2>&1 ;;
+    generator)  # the build program of the generator CMake will use
+      case ${CMAKE_GENERATOR:-Unix Makefiles} in
+        Ninja*) command -v ninja >/dev/null 2>&1 ;;
+        *) command -v make >/dev/null 2>&1 ;;
+      esac ;;
     gtest)  # its CMake package, or its header beside its library
       has cmake-package:GTest || {
         has file:/usr/include/gtest/gtest.h &&
@@ -88,7 +101,11 @@ need() {
 need_build() {
   need required cmake "cmake_${min_cmake}_or_later" cmake cmake cmake cmake cmake
   need required c++20 a_C++20_compiler g++ gcc-c++ gcc gcc-c++ g++
-  need required make make make make make make make
+  case ${CMAKE_GENERATOR:-} in
+    Ninja*) need required generator ninja ninja-build ninja-build ninja ninja \
+              samurai ;;
+    *) need required generator make make make make make make ;;
+  esac
 }
 
 need_test() {
@@ -169,6 +186,12 @@ esac
 missing() {
   echo "$0: missing: $(echo "${required_missing#, }" | tr _ ' ')."
 }
+
+if [ -n "$check_only" ]; then
+  [ -z "$required_missing" ] && exit 0
+  { missing; echo "Run tools/setup.sh $kind to install it."; } >&2
+  exit 1
+fi
 
 if [ "$system" != apt-get ]; then
   # Tools some tests need are not worth a stop: their tests show as skipped.

@@ -42,10 +42,8 @@ CallCheck readCall(int argc, const char* const* argv, ProcessorQuery processors,
   // One worker runs on any machine, so only more need the count, whose
   // query is a good part of a short run's start-up.
   if (call->workers > 1) {
-    const unsigned count = processors();
-    if ((count == 0 ? 1 : count) < call->workers) {
-      return CallCheck::kNotEnoughThreads;
-    }
+    // A count of 0 (unknown) refuses these calls as 1 would.
+    if (processors() < call->workers) return CallCheck::kNotEnoughThreads;
   }
   return CallCheck::kRun;
 }
