@@ -10,7 +10,7 @@ root=$1
 rm -rf "$root/home/builder/roman"
 git clone -q . "$root/home/builder/roman"
 chroot "$root" chown -R builder:builder /home/builder/roman
-test_command=$(grep -m1 -E '^tools/setup\.sh test && ' README.md)
+test_command=$(.ci/readme-block.sh "every test and runs" sh)
 test_command=${test_command/-DBUILD_TESTING=ON/-DBUILD_TESTING=ON -DROMAN_WERROR=ON}
 log="$root.test.log"
 if ! .ci/in-root.sh "$root" "cd roman && $test_command" >"$log" 2>&1; then

@@ -1,13 +1,26 @@
 #!/usr/bin/env bash
 # tools/setup.sh on a Linux without apt, dpkg or sudo (as on Fedora or Arch
-# with everything installed): silent and 0 when nothing is missing; with
-# cmake hidden, one message naming it and this system's install command,
-# and status 1.
+# with everything installed) is silent with status 0; with a tool hidden it
+# names it, and how to install it, with status 1: cmake where dnf is, make
+# where only ninja is; and tools/release.sh without the aarch64 cross
+# compiler says so before it builds anything.
 set -euo pipefail
 bin=$(mktemp -d)
 trap 'rm -rf "$bin"' EXIT
-
 path_without() { .ci/path-without.sh "$bin" apt apt-get apt-cache dpkg dpkg-query sudo "$@"; }
+
+# refuses TEXT... -- COMMAND...: COMMAND ends with status 1 and says each TEXT.
+refuses() {
+  local texts=() status=0 said
+  while [ "$1" != -- ]; do texts+=("$1"); shift; done
+  shift
+  said=$(PATH=$bin "$@" 2>&1) || status=$?
+  echo "$*: status $status: $said"
+  [ "$status" -eq 1 ] || { echo "expected status 1" >&2; exit 1; }
+  for text in "${texts[@]}"; do
+    grep -qF "$text" <<<"$said" || { echo "it does not say: $text" >&2; exit 1; }
+  done
+}
 
 path_without
 for kind in build test; do
@@ -21,10 +34,13 @@ path_without cmake
 printf '#!/bin/sh\nexit 1\n' >"$bin/dnf"  # a Fedora, as far as setup.sh can see
 chmod +x "$bin/dnf"
 for kind in build test; do
-  status=0
-  said=$(PATH=$bin tools/setup.sh "$kind" 2>&1) || status=$?
-  echo "tools/setup.sh $kind, cmake hidden, dnf present: status $status: $said"
-  [ "$status" -ne 0 ] && grep -q 'missing: cmake' <<<"$said" &&
-    grep -q 'sudo dnf install cmake' <<<"$said" ||
-    { echo "setup.sh $kind did not name what is missing" >&2; exit 1; }
+  refuses 'missing: cmake' 'sudo dnf install cmake' -- tools/setup.sh "$kind"
 done
+
+path_without make
+refuses 'missing: make.' -- tools/setup.sh build
+
+path_without aarch64-linux-gnu-g++
+refuses 'missing: aarch64-linux-gnu-g++.' 'Run tools/setup.sh release' -- \
+  tools/release.sh "$bin/release"
+[ ! -e "$bin/release" ] || { echo "release.sh made $bin/release" >&2; exit 1; }

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# What a new user meets, with the README's own commands and lines:
+# - the x86_64 release archive, unpacked into the ~/.local of a fresh user
+#   that already holds other tools' files, found by bash, zsh and fish
+#   login shells (roman runs, man finds its page, `roman -o ` completes),
+#   then removed, leaving the other files byte-identical and nothing of
+#   roman's;
+# - the source install into /usr/local (an overlay, seen by this script
+#   alone), found the same way.
+# The user is uid 65534 with a home made from /etc/skel.
+# Usage: .ci/user-install.sh RELEASE_DIR BUILD_DIR   (BUILD_DIR: built)
+set -euo pipefail
+release=$(realpath "$1")
+build=$(realpath "$2")
+work=$(mktemp -d)
+chmod 755 "$work"
+trap 'rm -rf "$work"' EXIT
+fault() { echo "user install: $*" >&2; exit 1; }
+block() { .ci/readme-block.sh "$@"; }
+
+# A fresh user's home, with the given lines in ~/.zshrc and config.fish.
+new_home() {
+  home=$work/$1
+  mkdir -p "$home/.config/fish"
+  cp -rT /etc/skel "$home"
+  printf '%s\n' "$2" >"$home/.zshrc"
+  printf '%s\n' "$3" >"$home/.config/fish/config.fish"
+  chown -R 65534:65534 "$home"
+}
+as_user() {
+  setpriv --reuid=65534 --regid=65534 --clear-groups env -i HOME="$home" \
+    TERM=dumb LANG=C.UTF-8 PATH=/usr/local/bin:/usr/bin:/bin "$@"
+}
+
+# Each login shell runs roman, finds its manual page under $1 and completes
+# `roman -o `.
+shells_find_roman() {
+  local expected shell got
+  expected=$(printf 'I II III \n%s\nn=roman roman=n' "$1/share/man/man1/roman.1.gz")
+  for shell in bash zsh fish; do
+    case $shell in
+      bash) got=$(as_user bash -lic 'roman 1:3 | tr "\n" " "; echo
+        man -w roman; _completion_loader roman
+        COMP_LINE="roman -o "; COMP_POINT=${#COMP_LINE}
+        $(complete -p roman | sed -n "s/.*-F \([^ ]*\) .*/\1/p")
+        echo "${COMPREPLY[*]}"' 2>"$work/$shell.err" </dev/null) ;;
+      zsh) got=$(as_user zsh -lic 'roman 1:3 | tr "\n" " "; echo
+        man -w roman; words=(roman -o ""); CURRENT=3
+        compadd() { print -r -- "${@[(r)--,-1][2,-1]}" }
+        $_comps[roman]' 2>"$work/$shell.err" </dev/null) ;;
+      fish) got=$(as_user fish -l -c 'roman 1:3 | tr "\n" " "; echo
+        man -w roman; complete -C "roman -o " | string join " "' \
+        2>"$work/$shell.err" </dev/null) ;;
+    esac
+    # Debian's /usr/local/man links to share/man.
+    got=$(awk 'NR == 2 { ("realpath " $0) | getline $0 } 1' <<<"$got")
+    [ "$got" = "$expected" ] ||
+      fault "$shell login shell printed:"$'\n'"$got"$'\n'"$(cat "$work/$shell.err")"
+    echo "$shell: roman runs, man -w roman finds $1/share/man, roman -o completes"
+  done
+}
+
+echo "-- The release archive in ~/.local, beside other tools' files"
+new_home archive "$(block 'zsh needs' zsh)" "$(block 'fish (3.2' fish)"
+others=(README.md LICENSE NEWS.md NOTICE bin/other share/man/man1/other.1.gz
+        share/doc/other/README)
+for file in "${others[@]}"; do
+  mkdir -p "$(dirname "$home/.local/$file")"
+  echo "another tool's $file" >"$home/.local/$file"
+done
+chown -R 65534:65534 "$home/.local"
+sums=$(cd "$home/.local" && sha256sum "${others[@]}")
+cp "$release"/SHA256SUMS "$release"/roman-*-x86_64-linux.tar.gz "$home/"
+install=$(block 'Check it and unpack' sh)
+as_user bash -euo pipefail -c "cd && $install"
+shells_find_roman "$home/.local"
+as_user bash -euo pipefail -c "cd / && $(block 'To remove it again' sh)"
+(cd "$home/.local" && sha256sum --quiet -c - <<<"$sums") ||
+  fault "the install and removal changed other tools' files"
+left=$(cd "$home/.local" && find . -type f | sort)
+[ "$left" = "$(printf './%s\n' "${others[@]}" | sort)" ] ||
+  fault "after the removal ~/.local holds:"$'\n'"$left"
+echo "other tools' files unchanged; nothing of roman left"
+
+echo "-- The source install in /usr/local"
+new_home source "$(block 'zsh needs' zsh | grep compinit)" \
+  "$(block "Debian's fish" fish)"
+install=$(block 'Then install it' sh | head -n 1)
+install=${install#sudo }
+install=${install/ build / $build }
+layers=$work/layers
+mkdir "$layers"
+export -f shells_find_roman as_user fault
+export home work
+unshare -m bash -euo pipefail -c '
+  mount -t tmpfs none "$1"
+  mkdir "$1/upper" "$1/work"
+  mount -t overlay overlay \
+    -o "lowerdir=/usr/local,upperdir=$1/upper,workdir=$1/work" /usr/local
+  eval "$2" >/dev/null
+  shells_find_roman /usr/local
+' source "$layers" "$install"
