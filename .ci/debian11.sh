@@ -19,4 +19,4 @@ if ! .ci/in-root.sh "$root" "cd roman && $test_command" >"$log" 2>&1; then
 fi
 grep -E '^-- The CXX compiler|^-- Check for working CXX|cmake version' "$log" || true
 .ci/in-root.sh "$root" 'cmake --version | head -n 1; g++ --version | head -n 1'
-tail -n 3 "$log"
+sed -n "/tests passed/,/^$/p" "$log"

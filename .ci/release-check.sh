@@ -71,4 +71,4 @@ if ! (cd "$work/roman-$version" && [ ! -e .git ] &&
   fault "the source archive does not build and pass its tests without git"
 fi
 echo "roman-$version.tar.gz, with no git on PATH and no .git:"
-tail -n 3 "$log"
+sed -n "/tests passed/,/^$/p" "$log"

@@ -14,4 +14,5 @@ for text in "${@:2}"; do
   grep -F "$text" "$log" || { echo "$log does not say: $text" >&2; exit 1; }
 done
 grep -F 'Tests skipped' "$log" || true
-sed -n '/tests passed/,$p' "$log"
+sed -n "/tests passed/,\$p" "$log"
+grep -q 'tests passed' "$log" || echo "$1: configured and built"
