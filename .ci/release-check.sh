@@ -1,32 +1,38 @@
 #!/usr/bin/env bash
-# Checks a folder made by tools/release.sh: exactly its five files and
-# their checksums; each archive holding only bin/ and share/, owned by 0:0;
-# static, hardened binaries built from the same code as the tested ones,
-# running in an empty root and in Debian 11; the source archive building and
-# passing its tests with no git.
-# Usage: .ci/release-check.sh RELEASE_DIR X86_64_BUILD AARCH64_BUILD DEBIAN11_ROOT
-# (the builds: the tested static builds of this tree, unstripped)
+# Checks a folder made by tools/release.sh: exactly its files for the
+# processors of cmake/targets.txt, and their checksums; the README's table
+# naming each archive; each archive holding only bin/ and share/, owned by
+# 0:0; static, hardened binaries built from the same code as the tested
+# ones, running in an empty root (and x86_64's in Debian 11); the source
+# archive building and passing its tests with no git.
+# Usage: .ci/release-check.sh RELEASE_DIR DEBIAN11_ROOT
+# (the tested static builds of this tree: build-static for x86_64 and
+# build-WORD-static for the others)
 set -euo pipefail
+export LC_ALL=C
 release=$(realpath "$1")
-declare -A builds=([x86_64]=$2 [aarch64]=$3)
-debian11=$4
+debian11=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fault() { echo "release: $*" >&2; exit 1; }
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$2/CMakeCache.txt")
-expected="SHA256SUMS
-roman-$version-aarch64-linux.tar.gz
-roman-$version-x86_64-linux.tar.gz
-roman-$version.tar.gz
-roman_${version}_amd64.deb"
+version=$(sed -n 's/^ *VERSION \([0-9][0-9.]*\)$/\1/p' CMakeLists.txt | head -n 1)
+targets=$(grep -v '^#' cmake/targets.txt)
+expected=$( (echo SHA256SUMS; echo "roman-$version.tar.gz"
+  while read -r word _ _ _ deb rpm; do
+    echo "roman-$version-$word-linux.tar.gz"
+    [ "$deb" = - ] || echo "roman_${version}_$deb.deb"
+    [ "$rpm" = - ] || echo "roman-$version-1.$rpm.rpm"
+  done <<<"$targets") | sort)
 [ "$(ls "$release")" = "$expected" ] ||
-  fault "$release holds $(ls "$release" | tr '\n' ' '), not the five files"
+  fault "$release holds $(ls "$release" | tr '\n' ' '), not the files of targets.txt"
 (cd "$release" && sha256sum -c SHA256SUMS)
 
-for arch in x86_64 aarch64; do
+while read -r arch uname _ <&3; do
   name=roman-$version-$arch-linux
   archive=$release/$name.tar.gz
+  grep -qF "| \`$uname\` | \`$name.tar.gz\` |" README.md ||
+    fault "README.md's table has no row for $name.tar.gz"
   members=$(tar -tzf "$archive" | grep -v '/$')
   [ "$members" = "$(printf "$name/%s\n" bin/roman \
       share/bash-completion/completions/roman share/doc/roman/LICENSE \
@@ -37,7 +43,7 @@ for arch in x86_64 aarch64; do
   [ "$owners" = 0/0 ] || fault "$name.tar.gz has owners $owners"
   grep -q "glibc) 2\.[0-9]*," <(tar -xzOf "$archive" "$name/share/doc/roman/NOTICE") ||
     fault "$name NOTICE names no glibc version"
-  echo "$name.tar.gz: only bin/ and share/, owned by 0:0, NOTICE names glibc"
+  echo "$name.tar.gz: in README.md, only bin/ and share/, owned by 0:0, NOTICE names glibc"
 
   # Static and hardened; the symbols and objects are the tested build's,
   # which is the same program before stripping.
@@ -45,7 +51,8 @@ for arch in x86_64 aarch64; do
   mkdir "$root"
   tar -xzOf "$archive" "$name/bin/roman" >"$root/roman"
   chmod +x "$root/roman"
-  built=${builds[$arch]}
+  built=build-$arch-static
+  if [ "$arch" = "$(uname -m)" ]; then built=build-static; fi
   [ "$(readelf -n "$root/roman" | grep 'Build ID')" = \
     "$(readelf -n "$built/roman" | grep 'Build ID')" ] ||
     fault "$arch: the released binary is not the tested build's"
@@ -53,7 +60,7 @@ for arch in x86_64 aarch64; do
   ! readelf -lW "$root/roman" | grep -q INTERP || fault "$arch: has an interpreter"
   .ci/hardened.sh "$root/roman" "$built"
   .ci/runs.sh chroot "$root" /roman
-done
+done 3<<<"$targets"
 
 # Debian 11's glibc is 2.31: the x86_64 binary needs none of it.
 cp "$work/empty-x86_64/roman" "$debian11/tmp/roman"

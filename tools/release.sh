@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Makes a release of the committed tree into DIR:
-#   roman-V-x86_64-linux.tar.gz, roman-V-aarch64-linux.tar.gz
-#                      static binaries that run on any Linux of their
+# Makes a release of the committed tree into DIR, for each processor of
+# cmake/targets.txt:
+#   roman-V-WORD-linux.tar.gz  a static roman that runs on any Linux of that
 #                      processor, with the manual page, the completions, the
 #                      licence, the notes and a notice of the runtimes in them,
 #                      all under bin/ and share/
-#   roman-V.tar.gz     the source, which builds and tests without git
-#   roman_V_amd64.deb  the Debian package
-#   SHA256SUMS         for sha256sum -c
+#   roman_V_ARCH.deb   the Debian package, where targets.txt names its arch
+#   roman-V-1.ARCH.rpm the static roman as an RPM package, likewise
+# and roman-V.tar.gz, the source, which builds and tests without git, and
+# SHA256SUMS, for sha256sum -c.
 # V is the version in project(). Everything is built from the source
 # archive itself, and dated at the release's date in NEWS.md, so two runs on
 # one commit give the same bytes. tools/setup.sh release installs what it
@@ -54,24 +55,46 @@ mkdir "$src"
 tar -xzf "$out/$source_name.tar.gz" -C "$src"
 src=$src/$source_name
 
-# Builds the static roman for processor $1 (with cmake options $3...) and
-# packs it with what a user's ~/.local or /usr/local needs.
-static_archive() {
-  local arch=$1 name=roman-$version-$1-linux
-  shift
-  echo "== $name"
-  local build=$work/build-$arch stage=$work/stage/$name
+# Configures roman for processor $1 in $work/$2, with cmake options $3...
+configure() {
+  local word=$1 build=$work/$2
+  shift 2
+  local cross=()
+  [ "$word" = "$(uname -m)" ] ||
+    cross=(-DCMAKE_TOOLCHAIN_FILE="$src/cmake/cross.cmake" -DROMAN_TARGET="$word")
   cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DROMAN_STATIC=ON "$@" >/dev/null
-  cmake --build "$build" -j "$jobs" --target roman manual_page changelog >/dev/null
+    "${cross[@]}" "$@" >/dev/null
+  cmake --build "$build" -j "$jobs" >/dev/null
+}
+
+# Builds the static roman for processor $1 and packs it with what a user's
+# ~/.local or /usr/local needs; with an RPM architecture $2, packages it.
+static_archive() {
+  local word=$1 name=roman-$version-$1-linux
+  echo "== $name"
+  local build=$work/static-$word stage=$work/stage/$name
+  configure "$word" "static-$word" -DROMAN_STATIC=ON
   cmake --install "$build" --prefix "$stage" --strip >/dev/null
   # Everything under bin/ and share/, so that unpacking into a prefix writes
   # only roman's own paths. NEWS.md is the notes: no Debian changelog.
   local doc=$stage/share/doc/roman
   rm "$doc/changelog.gz"
   cp "$src/LICENSE" "$src/README.md" "$src/NEWS.md" "$doc/"
-  notice "$build" "$arch" >"$doc/NOTICE"
+  notice "$build" "$word" >"$doc/NOTICE"
   pack "$work/stage" "$name" "$out/$name.tar.gz"
+  if [ "$2" != - ]; then
+    echo "== roman-$version-1.$2.rpm"
+    (cd "$build" && cpack -G RPM >/dev/null)
+    cp "$build/roman-$version-1.$2.rpm" "$out/"
+  fi
+}
+
+# Builds the Debian package of processor $1, architecture $2.
+deb_package() {
+  echo "== roman_${version}_$2.deb"
+  configure "$1" "deb-$1"
+  (cd "$work/deb-$1" && cpack -G DEB >/dev/null)
+  cp "$work/deb-$1/roman_${version}_$2.deb" "$out/"
 }
 
 # The runtime libraries linked into the static roman built in $1, by the
@@ -100,17 +123,11 @@ glibc, as the LGPL provides.
 EOF
 }
 
-static_archive x86_64
-static_archive aarch64 -DCMAKE_TOOLCHAIN_FILE="$src/cmake/aarch64-linux-gnu.cmake"
-
-echo "== roman_${version}_amd64.deb"
-cmake -S "$src" -B "$work/build-deb" -DCMAKE_BUILD_TYPE=Release \
-  -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$work/build-deb" -j "$jobs" >/dev/null
-(cd "$work/build-deb" && cpack -G DEB >/dev/null)
-cp "$work/build-deb/roman_${version}_amd64.deb" "$out/"
+while read -r word _ _ _ deb rpm <&3; do
+  static_archive "$word" "$rpm"
+  [ "$deb" = - ] || deb_package "$word" "$deb"
+done 3< <(grep -v '^#' "$src/cmake/targets.txt")
 
 cd "$out"
-sha256sum "roman-$version-aarch64-linux.tar.gz" "roman-$version-x86_64-linux.tar.gz" \
-  "roman-$version.tar.gz" "roman_${version}_amd64.deb" >SHA256SUMS
+sha256sum -- *.deb *.rpm *.tar.gz >SHA256SUMS
 cat SHA256SUMS

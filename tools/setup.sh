@@ -40,6 +40,8 @@ done
 has() {
   case $1 in
     cmd:*) command -v "${1#cmd:}" >/dev/null 2>&1 ;;
+    deb:*) dpkg-query -W -f '${Status}' "${1#deb:}" 2>/dev/null |
+           grep -q ' installed$' ;;
     file:*) for found in ${1#file:}; do [ -e "$found" ] && return 0; done
             return 1 ;;
     cmake) command -v cmake >/dev/null 2>&1 &&
@@ -143,12 +145,17 @@ need_bench() {
     hyperfine hyperfine
 }
 
-# tools/release.sh: the static binaries for both processors, and the .deb.
+# tools/release.sh: for each processor of cmake/targets.txt its cross
+# compiler, and Debian's C library of each .deb's architecture.
 need_release() {
   need_package
   need required cmd:git git git
-  need required cmd:aarch64-linux-gnu-g++ aarch64-linux-gnu-g++ \
-    g++-aarch64-linux-gnu
+  need required cmd:rpmbuild rpmbuild rpm
+  while read -r word _ triplet _ deb _; do
+    case $word in "#"* | "$(uname -m)") continue ;; esac
+    need required "cmd:$triplet-g++" "$triplet-g++" "g++-$triplet"
+    [ "$deb" = - ] || need required "deb:libc6:$deb" "libc6:$deb" "libc6:$deb"
+  done <"$(dirname "$0")/../cmake/targets.txt"
 }
 
 # Everything .ci/run uses, on the Debian machine it runs on.
@@ -158,7 +165,8 @@ need_ci() {
   need_bench
   for tool in clang:clang clang-tidy:clang-tidy clang-format:clang-format \
       cppcheck:cppcheck git:git debootstrap:debootstrap \
-      qemu-aarch64-static:qemu-user-static update-binfmts:binfmt-support; do
+      qemu-aarch64-static:qemu-user-static update-binfmts:binfmt-support \
+      rpmlint:rpmlint; do
     need required "cmd:${tool%%:*}" "${tool%%:*}" "${tool#*:}"
   done
   need required "file:/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" \
@@ -218,6 +226,10 @@ if [ "$(id -u)" -ne 0 ]; then
   as_root=sudo
 fi
 echo "Installing:$packages"
+# Libraries of another architecture (libc6:arm64) come through multiarch.
+for arch in $(printf '%s\n' $packages | sed -n 's/.*:\([a-z0-9]*\)$/\1/p' | sort -u); do
+  $as_root dpkg --add-architecture "$arch"
+done
 $as_root apt-get update -qq
 # shellcheck disable=SC2086
 $as_root env DEBIAN_FRONTEND=noninteractive \

@@ -101,7 +101,7 @@ TEST(NToRoman, GivesTheStandardNumeralFromOneTo3999) {
   const NumeralList numerals = nToRoman(1, 3999, 0);
   ASSERT_EQ(3999u, numerals.size());
   for (uint64_t value = 1; value <= 3999; ++value) {
-    const std::string& numeral = numerals[value - 1];
+    const std::string& numeral = numerals[static_cast<size_t>(value - 1)];
     EXPECT_EQ(value, decode(numeral)) << numeral;
     EXPECT_TRUE(std::regex_match(numeral, canonical)) << numeral;
   }
