@@ -5,7 +5,7 @@
 # further argument is a text the log must hold.
 # Usage: .ci/workflow.sh NAME [TEXT...]
 set -euo pipefail
-log=build-$1.log
+log=build-$1${ROMAN_TARGET:+-$ROMAN_TARGET}.log
 if ! cmake --workflow --preset "$1" >"$log" 2>&1; then
   cat "$log"
   exit 1
