@@ -12,8 +12,10 @@ build=$2
 fault() { echo "hardening: $binary: $*" >&2; exit 1; }
 header=$(readelf -h "$binary")
 if grep -q 'EXEC (Executable' <<<"$header"; then
-  compiler=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build/CMakeCache.txt")
-  [[ $("$compiler" -print-file-name=rcrt1.o) != /* ]] ||
+  compiler=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' \
+    "$build"/CMakeFiles/*/CMakeCXXCompiler.cmake)
+  rcrt1=$("$compiler" -print-file-name=rcrt1.o)
+  [[ $rcrt1 == rcrt1.o ]] ||
     fault "not PIE, though $compiler can link a static PIE"
   kind="static (no static PIE here)"
 else
