@@ -24,8 +24,6 @@ if [ "${1:-}" = --check ]; then
   shift
 fi
 
-min_cmake=3.18
-
 # The package manager here, by the first client found.
 system=""
 for client in apt-get dnf pacman zypper apk; do
@@ -44,10 +42,10 @@ has() {
            grep -q ' installed$' ;;
     file:*) for found in ${1#file:}; do [ -e "$found" ] && return 0; done
             return 1 ;;
-    cmake) command -v cmake >/dev/null 2>&1 &&
+    cmake:*) command -v cmake >/dev/null 2>&1 &&  # cmake:OLDEST
            version=$(cmake --version | sed -n '1s/[^0-9]*\([0-9.]*\).*/\1/p') &&
-           [ "$(printf '%s\n%s\n' "$min_cmake" "$version" |
-                sort -t. -k1,1n -k2,2n | head -n 1)" = "$min_cmake" ] ;;
+           [ "$(printf '%s\n%s\n' "${1#cmake:}" "$version" |
+                sort -t. -k1,1n -k2,2n | head -n 1)" = "${1#cmake:}" ] ;;
     c++20)  # the compiler CMake will take: $CXX, or the first one found
       for cxx in ${CXX:-} c++ g++ clang++; do
         command -v "$cxx" >/dev/null 2>&1 || continue
@@ -101,7 +99,7 @@ need() {
 }
 
 need_build() {
-  need required cmake "cmake_${min_cmake}_or_later" cmake cmake cmake cmake cmake
+  need required cmake:3.18 cmake_3.18_or_later cmake cmake cmake cmake cmake
   need required c++20 a_C++20_compiler g++ gcc-c++ gcc gcc-c++ g++
   case ${CMAKE_GENERATOR:-} in
     Ninja*) need required generator ninja ninja-build ninja-build ninja ninja \
@@ -127,6 +125,7 @@ need_test() {
 # Making and checking the .deb is Debian's own work: Debian's names only.
 need_package() {
   need_build
+  need required cmake:3.19 cmake_3.19_or_later cmake  # CPack's DEB settings
   need required cmd:dpkg-shlibdeps dpkg-shlibdeps dpkg-dev
   need required cmd:lintian lintian lintian
   need required cmd:objcopy objcopy binutils
@@ -230,10 +229,16 @@ echo "Installing:$packages"
 for arch in $(printf '%s\n' $packages | sed -n 's/.*:\([a-z0-9]*\)$/\1/p' | sort -u); do
   $as_root dpkg --add-architecture "$arch"
 done
-$as_root apt-get update -qq
+# A source apt cannot read (a third-party one gone stale, a mirror in the
+# middle of a sync) is no reason to stop: the others may have it all.
+if ! unread=$($as_root apt-get update -qq 2>&1 >/dev/null); then
+  echo "$0: warning: apt-get update could not read every source:" >&2
+  printf '%s\n' "$unread" | grep '^[EW]: ' | grep -v 'index files failed' >&2
+fi
 # shellcheck disable=SC2086
 $as_root env DEBIAN_FRONTEND=noninteractive \
-  apt-get install -y -qq --no-install-recommends $packages >/dev/null
+  apt-get install -y -qq --no-install-recommends $packages >/dev/null ||
+  { echo "$0: apt-get could not install:$packages" >&2; exit 1; }
 
 # Installed is not always enough (an apt that has only an older CMake).
 required_missing=""
