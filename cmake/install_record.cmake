@@ -2,11 +2,14 @@
 # anything is installed, to note which of the install's folders do not exist
 # yet, and last (roman_install_step "end") to write down every file and
 # every folder that this install created, for the uninstall target. Paths
-# are written without DESTDIR, which the uninstall adds back.
+# are written without DESTDIR, which the uninstall adds back. Each user has a
+# record of their own, RECORD-UID.txt.
 #
-# Set by the caller: roman_install_step, roman_install_record (the record's
-# path), roman_install_folders (the folders files go to, under the prefix).
+# Set by the caller: roman_install_step, roman_install_record (RECORD),
+# roman_install_folders (the folders files go to, under the prefix).
 
+execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+set(roman_install_record "${roman_install_record}-${uid}.txt")
 set(roman_destdir "$ENV{DESTDIR}")
 set(roman_pending "${roman_install_record}.pending")
 # cpack installs into a folder of its own in the build folder: no record.
@@ -65,3 +68,6 @@ foreach(folder IN LISTS created)
   string(APPEND text "folder ${folder}\n")
 endforeach()
 file(WRITE "${roman_install_record}" "${text}")
+# CMake writes its manifest next, and cannot over another user's (root's,
+# after a sudo install); this folder is ours, so the old one can go.
+file(REMOVE "${roman_build}/install_manifest.txt")

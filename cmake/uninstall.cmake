@@ -1,10 +1,12 @@
 # `cmake --build BUILD --target uninstall`: removes every file the last
 # install from this build folder wrote, then the folders that install
 # created and that are now empty, under $DESTDIR as the install was.
-# Says each path it removes.
+# Says each path it removes. Only the caller's own install is removed.
 #
 # Set by the caller: roman_install_record.
 
+execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
+set(roman_install_record "${roman_install_record}-${uid}.txt")
 if(NOT EXISTS "${roman_install_record}")
   message(FATAL_ERROR "Nothing to uninstall: no install from this build "
                       "folder is recorded (${roman_install_record})")
