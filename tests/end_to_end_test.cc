@@ -5,6 +5,7 @@
 
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "tool_runner.h"
@@ -150,6 +151,36 @@ TEST(EndToEnd, AThreadThatCannotStartEndsTheRun) {
         run.err);
     EXPECT_EQ(1, run.exitCode);
   }
+#endif
+}
+
+// The output's rare faults, from a preloaded write(2) and poll(2): an
+// interrupted call and short writes lose nothing, an interrupted wait on a
+// non-blocking pipe is waited again, and a write that makes no progress
+// ends the run.
+TEST(EndToEnd, OutputFaultsLoseNoLine) {
+#ifdef ROMAN_NO_PRELOAD
+  GTEST_SKIP() << ROMAN_NO_PRELOAD;
+#else
+  const auto withFault = [](const std::string& fault, Stdout out) {
+    return runRoman({"0:9999"}, out, false,
+                    {std::string("LD_PRELOAD=") + ROMAN_OUTPUT_FAULTS,
+                     "ROMAN_TEST_OUTPUT_FAULT=" + fault});
+  };
+  for (const auto& [fault, out] :
+       {std::pair{"interrupted", Stdout::kPipe},
+        std::pair{"full", Stdout::kSlowNonBlocking}}) {
+    SCOPED_TRACE(fault);
+    const ToolRun run = withFault(fault, out);
+    EXPECT_TRUE(run.out == linesOf(0, 9999))
+        << run.out.size() << " bytes, not those of 0:9999";
+    EXPECT_EQ("", run.err);
+    EXPECT_EQ(0, run.exitCode);
+  }
+  const ToolRun run = withFault("no_progress", Stdout::kPipe);
+  EXPECT_EQ("", run.out);
+  EXPECT_EQ("Write error, exiting: Input/output error\n", run.err);
+  EXPECT_EQ(1, run.exitCode);
 #endif
 }
 
