@@ -66,19 +66,17 @@ NumeralList nToRoman(uint64_t from, uint64_t to, uint8_t /*mode*/) {
   // Every numeral is assembled in this one buffer and then copied into the
   // list, so a value costs no allocation beyond its own element.
   std::array<char, kMaxNumeralSize> text{};
-  for (uint64_t value = from;; ++value) {
+  // `to` is at most kMaxRomanValue, so the loop cannot overflow.
+  for (uint64_t value = from; value <= to; ++value) {
     const std::array<unsigned, 4> digits = {
         static_cast<unsigned>(value % 10),
         static_cast<unsigned>(value / 10 % 10),
         static_cast<unsigned>(value / 100 % 10),
         static_cast<unsigned>(value / 1000)};
-    const size_t positions = value >= 1000  ? 4
-                             : value >= 100 ? 3
-                             : value >= 10  ? 2
-                                            : 1;
 
+    // A zero digit, leading or not, has no letters and adds nothing.
     size_t size = 0;
-    for (size_t position = positions; position-- > 0;) {
+    for (size_t position = digits.size(); position-- > 0;) {
       const Piece& piece = kPieces[position][digits[position]];
       // Copying all four bytes needs no branch; the size says how many count.
       // The last piece starts at most 12 bytes in, so this stays in the buffer.
@@ -87,9 +85,6 @@ NumeralList nToRoman(uint64_t from, uint64_t to, uint8_t /*mode*/) {
       size += piece.size;
     }
     numerals.emplace_back(text.data(), size);
-
-    // Checked before the increment so that no value past `to` is formed.
-    if (value == to) break;
   }
   return numerals;
 }
