@@ -7,6 +7,7 @@
 # compared byte for byte with this machine's static binary's.
 # Usage: .ci/cross.sh X86_64_STATIC_ROMAN
 set -euo pipefail
+source tools/common.sh
 native=$1
 if [ ! -e /proc/sys/fs/binfmt_misc/register ]; then
   mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
@@ -38,4 +39,4 @@ while read -r word _ triplet qemu _ <&3; do
         <("$native" $args 2>&1; echo "status $?")
   done
   echo "$word prints the same bytes as $(uname -m) for 0:9999, -j 2 0:9999, 1990:1994, 0 and no range"
-done 3< <(grep -v '^#' cmake/targets.txt)
+done 3< <(targets)

@@ -2,31 +2,31 @@
 # Checks that a roman is hardened: a position-independent executable with
 # BIND_NOW (or, where the C library has no static PIE start-up file, a
 # static executable), RELRO, a stack protector, a fortified libc call in
-# roman's own code, and the processor's control-flow marks, where it has
-# them, on every object of roman's own (a binary can carry them only where
-# every object does).
+# roman's own code (a __NAME_chk, which __stack_chk_fail is not), and the
+# processor's control-flow marks, where it has them, on every object of
+# roman's own (a binary can carry them only where every object does).
 # Usage: .ci/hardened.sh BINARY BUILD_DIR   (the tree it was built in)
 set -euo pipefail
 binary=$1
 build=$2
-fault() { echo "hardening: $binary: $*" >&2; exit 1; }
+source tools/common.sh
 header=$(readelf -h "$binary")
 if grep -q 'EXEC (Executable' <<<"$header"; then
-  compiler=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' \
-    "$build"/CMakeFiles/*/CMakeCXXCompiler.cmake)
+  ! readelf -lW "$binary" | grep -q INTERP || fault "$binary: not PIE"
+  compiler=$(compiler "$build")
   rcrt1=$("$compiler" -print-file-name=rcrt1.o)
   [[ $rcrt1 == rcrt1.o ]] ||
-    fault "not PIE, though $compiler can link a static PIE"
+    fault "$binary: not PIE, though $compiler can link a static PIE"
   kind="static (no static PIE here)"
 else
-  grep -q 'DYN (Position-Independent' <<<"$header" || fault "not PIE"
-  grep -q 'FLAGS.*BIND_NOW' <<<"$(readelf -d "$binary")" || fault "no BIND_NOW"
+  grep -q 'DYN (Position-Independent' <<<"$header" || fault "$binary: not PIE"
+  grep -q 'FLAGS.*BIND_NOW' <<<"$(readelf -d "$binary")" || fault "$binary: no BIND_NOW"
   kind="PIE, BIND_NOW"
 fi
-grep -q GNU_RELRO <<<"$(readelf -lW "$binary")" || fault "no RELRO segment"
-grep -q ' __stack_chk_fail' <<<"$(nm "$build/roman")" || fault "no stack protector"
-grep -Eq ' __[a-z]+_chk' <<<"$(nm -u "$build/libroman_cli.a")" ||
-  fault "no fortified call in roman's own code"
+grep -q GNU_RELRO <<<"$(readelf -lW "$binary")" || fault "$binary: no RELRO segment"
+grep -q ' __stack_chk_fail' <<<"$(nm "$build/roman")" || fault "$binary: no stack protector"
+grep -Eq ' __[a-z0-9_]+_chk$' <<<"$(nm -u "$build/libroman_cli.a")" ||
+  fault "$binary: no fortified call in roman's own code"
 case $header in
   *X86-64* | *80386*) mark='x86 feature: IBT, SHSTK' ;;
   *AArch64*) mark='AArch64 feature: BTI, PAC' ;;
@@ -38,6 +38,6 @@ for object in "$build/libroman_core.a" "$build/libroman_cli.a" \
   [[ $object == *.a ]] && objects=$(ar t "$object" | wc -l)
   marked=$(readelf -n "$object" | grep -c "$mark" || true)
   [ "$marked" -eq "$objects" ] ||
-    fault "$object: $marked of $objects objects have $mark"
+    fault "$binary: $object: $marked of $objects objects have $mark"
 done
 echo "$binary: $kind, RELRO, stack protector, fortified; objects $mark"

@@ -4,12 +4,12 @@
 # uninstall target takes every file and every folder it made away again.
 # Usage: .ci/install-uninstall.sh BUILD_DIR   (a configured, built tree)
 set -euo pipefail
+source tools/common.sh
 build=$1
 destdir=$(mktemp -d)
 trap 'rm -rf "$destdir"' EXIT
 DESTDIR=$destdir cmake --install "$build" --prefix /usr/local >/dev/null
 (cd "$destdir" && find . -type f | sort)
-fault() { echo "install: $*" >&2; exit 1; }
 [ -f "$destdir/usr/local/share/zsh/site-functions/_roman" ] ||
   fault "no zsh completion in share/zsh/site-functions"
 ! find "$destdir" -path '*lintian*' -o -name copyright | grep . ||

@@ -10,14 +10,27 @@
 # build-WORD-static for the others)
 set -euo pipefail
 export LC_ALL=C
+source tools/common.sh
 release=$(realpath "$1")
 debian11=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fault() { echo "release: $*" >&2; exit 1; }
+targets=$(targets)
 
-version=$(sed -n 's/^ *VERSION \([0-9][0-9.]*\)$/\1/p' CMakeLists.txt | head -n 1)
-targets=$(grep -v '^#' cmake/targets.txt)
+# Archive $2 holds roman's files in folder $1, under bin/ and share/, and no
+# folder entry (which would change the user's folders), owned by 0:0.
+layout() {
+  local members owners
+  members=$(tar -tzf "$2")
+  [ "$members" = "$(printf "$1/%s\n" bin/roman \
+      share/bash-completion/completions/roman share/doc/roman/LICENSE \
+      share/doc/roman/NEWS.md share/doc/roman/NOTICE share/doc/roman/README.md \
+      share/fish/vendor_completions.d/roman.fish share/man/man1/roman.1.gz \
+      share/zsh/site-functions/_roman)" ] || fault "$2 holds: $members"
+  owners=$(tar -tvzf "$2" | awk '{ print $2 }' | sort -u)
+  [ "$owners" = 0/0 ] || fault "$2 has owners $owners"
+}
+
 expected=$( (echo SHA256SUMS; echo "roman-$version.tar.gz"
   while read -r word _ _ _ deb rpm; do
     echo "roman-$version-$word-linux.tar.gz"
@@ -33,14 +46,7 @@ while read -r arch uname _ <&3; do
   archive=$release/$name.tar.gz
   grep -qF "| \`$uname\` | \`$name.tar.gz\` |" README.md ||
     fault "README.md's table has no row for $name.tar.gz"
-  members=$(tar -tzf "$archive" | grep -v '/$')
-  [ "$members" = "$(printf "$name/%s\n" bin/roman \
-      share/bash-completion/completions/roman share/doc/roman/LICENSE \
-      share/doc/roman/NEWS.md share/doc/roman/NOTICE share/doc/roman/README.md \
-      share/fish/vendor_completions.d/roman.fish share/man/man1/roman.1.gz \
-      share/zsh/site-functions/_roman)" ] || fault "$name.tar.gz holds: $members"
-  owners=$(tar -tvzf "$archive" | awk '{ print $2 }' | sort -u)
-  [ "$owners" = 0/0 ] || fault "$name.tar.gz has owners $owners"
+  layout "$name" "$archive"
   grep -q "glibc) 2\.[0-9]*," <(tar -xzOf "$archive" "$name/share/doc/roman/NOTICE") ||
     fault "$name NOTICE names no glibc version"
   echo "$name.tar.gz: in README.md, only bin/ and share/, owned by 0:0, NOTICE names glibc"
@@ -61,6 +67,15 @@ while read -r arch uname _ <&3; do
   .ci/hardened.sh "$root/roman" "$built"
   .ci/runs.sh chroot "$root" /roman
 done 3<<<"$targets"
+
+# The layout check refuses this machine's archive with a file outside bin/
+# and share/ (files only, as release.sh packs them).
+name=roman-$version-$(uname -m)-linux
+tar -xzf "$release/$name.tar.gz" -C "$work" && touch "$work/$name/other"
+(cd "$work" && find "$name" ! -type d | sort) |
+  tar -czf "$work/planted.tar.gz" -C "$work" --no-recursion -T -
+! (layout "$name" "$work/planted.tar.gz") 2>/dev/null || fault "the layout check passes $name/other"
+echo "the layout check refuses an archive with $name/other"
 
 # Debian 11's glibc is 2.31: the x86_64 binary needs none of it.
 cp "$work/empty-x86_64/roman" "$debian11/tmp/roman"

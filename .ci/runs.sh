@@ -3,7 +3,7 @@
 # workers as with one, a write error on a full device, and a bad call.
 # Usage: .ci/runs.sh COMMAND...   (a roman, or e.g. chroot ROOT /roman)
 set -euo pipefail
-fault() { echo "runs: $*" >&2; exit 1; }
+source tools/common.sh
 [ "$("$@" 1990:1994 | tr '\n' ' ')" = "MCMXC MCMXCI MCMXCII MCMXCIII MCMXCIV " ] ||
   fault "$* 1990:1994"
 [ "$("$@" -j 2 0:9999 | md5sum)" = "$("$@" 0:9999 | md5sum)" ] ||

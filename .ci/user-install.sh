@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
-# What a new user meets, with the README's own commands and lines:
-# - the x86_64 release archive, unpacked into the ~/.local of a fresh user
-#   that already holds other tools' files, found by bash, zsh and fish
-#   login shells (roman runs, man finds its page, `roman -o ` completes),
-#   then removed, leaving the other files byte-identical and nothing of
-#   roman's;
+# What a user meets, with the README's own commands and lines:
+# - the x86_64 release archive, unpacked into a ~/.local that already holds
+#   other tools' files, in folders at mode 0700 with an old date, found by
+#   bash, zsh and fish login shells (roman runs, man finds its page,
+#   `roman -o ` completes, after fish has made completions of every manual
+#   page), then removed, leaving the other files and the folders as they
+#   were and nothing of roman's;
 # - the source install into /usr/local (an overlay, seen by this script
-#   alone), found the same way.
-# The user is uid 65534 with a home made from /etc/skel.
-# Usage: .ci/user-install.sh RELEASE_DIR BUILD_DIR   (BUILD_DIR: built)
+#   alone), found the same way; then the same build installed by the user
+#   into ~/.local, and the root uninstall removing just the root install;
+# - the archive and the README's fish line in Debian 11, for fish 3.1.
+# The user is uid 65534 with a home made from /etc/skel (builder in Debian 11).
+# Usage: .ci/user-install.sh RELEASE_DIR BUILD_DIR DEBIAN11_ROOT
+# (BUILD_DIR: built; DEBIAN11_ROOT: as .ci/debian11.sh leaves it, with fish)
 set -euo pipefail
+source tools/common.sh
 release=$(realpath "$1")
 build=$(realpath "$2")
+debian11=$3
 work=$(mktemp -d)
 chmod 755 "$work"
-trap 'rm -rf "$work"' EXIT
-fault() { echo "user install: $*" >&2; exit 1; }
+trap 'rm -rf "$work"; chown -R 0:0 "$build"' EXIT
 block() { .ci/readme-block.sh "$@"; }
 
 # A fresh user's home, with the given lines in ~/.zshrc and config.fish.
@@ -48,7 +53,9 @@ shells_find_roman() {
         man -w roman; words=(roman -o ""); CURRENT=3
         compadd() { print -r -- "${@[(r)--,-1][2,-1]}" }
         $_comps[roman]' 2>"$work/$shell.err" </dev/null) ;;
-      fish) got=$(as_user fish -l -c 'roman 1:3 | tr "\n" " "; echo
+      fish) got=$(as_user fish -l -c 'fish_update_completions >/dev/null
+        test -e ~/.local/share/fish/generated_completions/roman.fish || exit
+        roman 1:3 | tr "\n" " "; echo
         man -w roman; complete -C "roman -o " | string join " "' \
         2>"$work/$shell.err" </dev/null) ;;
     esac
@@ -61,7 +68,7 @@ shells_find_roman() {
 }
 
 echo "-- The release archive in ~/.local, beside other tools' files"
-new_home archive "$(block 'zsh needs' zsh)" "$(block 'fish (3.2' fish)"
+new_home archive "$(block 'zsh needs' zsh)" "$(block 'fish (3.1' fish)"
 others=(README.md LICENSE NEWS.md NOTICE bin/other share/man/man1/other.1.gz
         share/doc/other/README)
 for file in "${others[@]}"; do
@@ -69,10 +76,18 @@ for file in "${others[@]}"; do
   echo "another tool's $file" >"$home/.local/$file"
 done
 chown -R 65534:65534 "$home/.local"
+find "$home/.local" -type d -exec chmod 700 {} + -exec touch -d @978307200 {} +
+mapfile -t folders < <(find "$home/.local" -type d)
+start=$(date +%s)
 sums=$(cd "$home/.local" && sha256sum "${others[@]}")
 cp "$release"/SHA256SUMS "$release"/roman-*-x86_64-linux.tar.gz "$home/"
 install=$(block 'Check it and unpack' sh)
 as_user bash -euo pipefail -c "cd && $install"
+# Each keeps its mode; one that gains a file takes that time, as with any install.
+changed=$(stat -c '%a %Y %n' "${folders[@]}" |
+  awk -v start="$start" '$1 != 700 || ($2 != 978307200 && $2 < start)')
+[ -z "$changed" ] || fault "unpacking changed folders that were there:"$'\n'"$changed"
+echo "folders that were there keep mode 0700, and their date unless they gained a file"
 shells_find_roman "$home/.local"
 as_user bash -euo pipefail -c "cd / && $(block 'To remove it again' sh)"
 (cd "$home/.local" && sha256sum --quiet -c - <<<"$sums") ||
@@ -85,11 +100,12 @@ echo "other tools' files unchanged; nothing of roman left"
 echo "-- The source install in /usr/local"
 new_home source "$(block 'zsh needs' zsh | grep compinit)" \
   "$(block "Debian's fish" fish)"
-install=$(block 'Then install it' sh | head -n 1)
-install=${install#sudo }
-install=${install/ build / $build }
+lines=$(block 'Then install it' sh)
+lines=${lines//sudo /}
+lines=${lines// build / $build }
 layers=$work/layers
 mkdir "$layers"
+chown -R 65534:65534 "$build"  # the user's own build folder, as in the README
 export -f shells_find_roman as_user fault
 export home work
 unshare -m bash -euo pipefail -c '
@@ -97,6 +113,26 @@ unshare -m bash -euo pipefail -c '
   mkdir "$1/upper" "$1/work"
   mount -t overlay overlay \
     -o "lowerdir=/usr/local,upperdir=$1/upper,workdir=$1/work" /usr/local
-  eval "$2" >/dev/null
+  eval "$(head -n 1 <<<"$2")" >/dev/null
   shells_find_roman /usr/local
-' source "$layers" "$install"
+  as_user cmake --install "$3" --prefix "$home/.local" >/dev/null
+  eval "$(sed -n 2p <<<"$2")" >/dev/null
+  left=$(find "$1/upper" ! -type d)
+  [ -z "$left" ] || fault "the root uninstall left: $left"
+  [ -x "$home/.local/bin/roman" ] || fault "the root uninstall took the user'\''s"
+  echo "then the user installed it into ~/.local; the root uninstall took only its own"
+' source "$layers" "$lines" "$build"
+
+echo "-- The release archive in Debian 11's ~/.local, for its fish"
+d11=$debian11/home/builder
+rm -rf "$d11/.local" "$d11/.config/fish"
+mkdir -p "$d11/.config/fish"
+block 'fish (3.1' fish >"$d11/.config/fish/config.fish"
+cp "$release"/SHA256SUMS "$release"/roman-*-x86_64-linux.tar.gz "$d11/"
+chroot "$debian11" chown -R builder:builder /home/builder
+got=$(.ci/in-root.sh "$debian11" "{ $(block 'Check it and unpack' sh); } >/dev/null
+  fish -l -c 'fish --version; roman 1:3 | string join \" \"
+    complete -C \"roman -o \" | string join \" \"'" 2>&1)
+[ "$(sed 1d <<<"$got")" = $'I II III\nn=roman roman=n' ] ||
+  fault "Debian 11's fish login printed:"$'\n'"$got"
+echo "$(head -n 1 <<<"$got"), Debian 11: roman runs, roman -o completes"

@@ -6,7 +6,7 @@
 # tools/setup.sh bench installs what it needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=build-bench
+build="build-bench"
 jobs=$(nproc)
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
   -DROMAN_BENCH=ON >/dev/null

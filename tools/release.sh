@@ -21,27 +21,28 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$1"
 out=$(cd "$1" && pwd)
 cd "$top"
+source tools/common.sh
 if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
-  echo "$0: the tree has uncommitted changes; a release is made of a commit" >&2
-  exit 1
+  fault "the tree has uncommitted changes; a release is made of a commit"
 fi
 
-version=$(sed -n 's/^ *VERSION \([0-9][0-9.]*\)$/\1/p' CMakeLists.txt | head -n 1)
 date=$(sed -n "s/^## $version (\([0-9-]*\))\$/\1/p" NEWS.md)
 [ -n "$version" ] && [ -n "$date" ] ||
-  { echo "$0: no version in CMakeLists.txt, or no NEWS.md entry for it" >&2; exit 1; }
+  fault "no version in CMakeLists.txt, or no NEWS.md entry for it"
 export SOURCE_DATE_EPOCH
 SOURCE_DATE_EPOCH=$(date -u -d "$date" +%s)
 jobs=$(nproc)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Packs folder $2 (under $1) into the archive $3: sorted, owned by 0:0,
-# dated at the release, modes without the builder's umask, no name or time
-# in the gzip header.
+# Packs the files of folder $2 (under $1) into the archive $3: sorted, owned
+# by 0:0, dated at the release, modes without the builder's umask, no name
+# or time in the gzip header. It holds no folders, so unpacking it makes
+# the ones missing and leaves the mode and date of those there alone.
 pack() {
-  tar -C "$1" --sort=name --format=gnu --owner=0 --group=0 --numeric-owner \
-    --mtime="@$SOURCE_DATE_EPOCH" --mode=u=rwX,go=rX -cf - "$2" |
+  (cd "$1" && find "$2" ! -type d | LC_ALL=C sort) |
+    tar -C "$1" --no-recursion -T - --format=gnu --owner=0 --group=0 \
+      --numeric-owner --mtime="@$SOURCE_DATE_EPOCH" --mode=u=rwX,go=rX -cf - |
     gzip -9n >"$3"
 }
 
@@ -101,8 +102,7 @@ deb_package() {
 # versions its compiler links.
 notice() {
   local cxx glibc gcc
-  cxx=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' \
-    "$1"/CMakeFiles/*/CMakeCXXCompiler.cmake)
+  cxx=$(compiler "$1")
   glibc=$(printf '#include <features.h>\n__GLIBC__.__GLIBC_MINOR__\n' |
     "$cxx" -E -P -x c++ - | tr -d ' ' | tail -n 1)
   gcc=$("$cxx" -dumpfullversion)
@@ -126,7 +126,7 @@ EOF
 while read -r word _ _ _ deb rpm <&3; do
   static_archive "$word" "$rpm"
   [ "$deb" = - ] || deb_package "$word" "$deb"
-done 3< <(grep -v '^#' "$src/cmake/targets.txt")
+done 3< <(cd "$src" && targets)
 
 cd "$out"
 sha256sum -- *.deb *.rpm *.tar.gz >SHA256SUMS
