@@ -5,28 +5,15 @@
 # where only ninja is; and tools/release.sh without the aarch64 cross
 # compiler says so before it builds anything.
 set -euo pipefail
+source tools/common.sh
 bin=$(mktemp -d)
 trap 'rm -rf "$bin"' EXIT
 path_without() { .ci/path-without.sh "$bin" apt apt-get apt-cache dpkg dpkg-query sudo "$@"; }
 
-# refuses TEXT... -- COMMAND...: COMMAND ends with status 1 and says each TEXT.
-refuses() {
-  local texts=() status=0 said
-  while [ "$1" != -- ]; do texts+=("$1"); shift; done
-  shift
-  said=$(PATH=$bin "$@" 2>&1) || status=$?
-  echo "$*: status $status: $said"
-  [ "$status" -eq 1 ] || { echo "expected status 1" >&2; exit 1; }
-  for text in "${texts[@]}"; do
-    grep -qF "$text" <<<"$said" || { echo "it does not say: $text" >&2; exit 1; }
-  done
-}
-
 path_without
 for kind in build test; do
-  said=$(PATH=$bin tools/setup.sh "$kind" 2>&1) ||
-    { echo "setup.sh $kind failed without apt: $said" >&2; exit 1; }
-  [ -z "$said" ] || { echo "setup.sh $kind said: $said" >&2; exit 1; }
+  said=$(PATH=$bin tools/setup.sh "$kind" 2>&1) || fault "setup.sh $kind failed without apt: $said"
+  [ -z "$said" ] || fault "setup.sh $kind said: $said"
   echo "tools/setup.sh $kind, no apt, dpkg or sudo, all installed: silent, status 0"
 done
 
@@ -34,14 +21,14 @@ path_without cmake
 printf '#!/bin/sh\nexit 1\n' >"$bin/dnf"  # a Fedora, as far as setup.sh can see
 chmod +x "$bin/dnf"
 for kind in build test; do
-  refuses 'missing: cmake' 'sudo dnf install cmake' -- tools/setup.sh "$kind"
+  refuses 'missing: cmake' 'sudo dnf install cmake' -- env PATH="$bin" tools/setup.sh "$kind"
 done
 
 path_without make
-refuses 'missing: make.' -- tools/setup.sh build
+refuses 'missing: make.' -- env PATH="$bin" tools/setup.sh build
 
 # release.sh is Debian's work: only the cross compiler is hidden.
 .ci/path-without.sh "$bin" aarch64-linux-gnu-g++
 refuses 'missing: aarch64-linux-gnu-g++.' 'Run tools/setup.sh release' -- \
-  tools/release.sh "$bin/release"
-[ ! -e "$bin/release" ] || { echo "release.sh made $bin/release" >&2; exit 1; }
+  env PATH="$bin" tools/release.sh "$bin/release"
+[ ! -e "$bin/release" ] || fault "release.sh made $bin/release"

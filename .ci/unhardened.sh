@@ -1,17 +1,12 @@
 #!/usr/bin/env bash
-# The hardening check refuses a roman built without fortification, and one
-# built without PIE, each for that reason.
-# Usage: .ci/unhardened.sh DIR   (where the two builds go)
+# The hardening check refuses a roman built without fortification, and the
+# same objects linked without PIE, each for that reason.
+# Usage: .ci/unhardened.sh BUILD_DIR
 set -euo pipefail
 source tools/common.sh
-for bad in "no fortified call:-DCMAKE_CXX_FLAGS=-D_FORTIFY_SOURCE=0" \
-    "not PIE:-DROMAN_HARDEN=OFF -DCMAKE_CXX_FLAGS=-fno-pie -DCMAKE_EXE_LINKER_FLAGS=-no-pie"; do
-  build=$1/${bad%% *}
-  # shellcheck disable=SC2086  # the flags are several words
-  cmake -S . -B "$build" -DBUILD_TESTING=OFF ${bad#*:} >/dev/null
-  cmake --build "$build" --target roman >/dev/null
-  if said=$(.ci/hardened.sh "$build/roman" "$build" 2>&1); then
-    fault "the hardening check passes a roman with ${bad#*:}"
-  fi
-  grep -F "${bad%%:*}" <<<"$said" || fault "for ${bad#*:} it said: $said"
-done
+cmake -S . -B "$1" -DBUILD_TESTING=OFF -DCMAKE_CXX_FLAGS=-D_FORTIFY_SOURCE=0 >/dev/null
+cmake --build "$1" --target roman >/dev/null
+refuses "no fortified call" -- .ci/hardened.sh "$1/roman" "$1"
+"$(compiler "$1")" -no-pie -o "$1/roman-no-pie" \
+  "$1/CMakeFiles/roman.dir/src/cli/main.cc.o" "$1/libroman_cli.a" "$1/libroman_core.a"
+refuses "not PIE" -- .ci/hardened.sh "$1/roman-no-pie" "$1"

@@ -41,6 +41,8 @@ std::atomic<bool> ready{false};
 
 }  // namespace
 
+// glibc names the parameters __fd and so on, names reserved to it.
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
 extern "C" ssize_t write(int fd, const void* data, size_t size) {
   static const auto real = next<ssize_t (*)(int, const void*, size_t)>("write");
   if (fd == STDOUT_FILENO) {
@@ -61,6 +63,7 @@ extern "C" ssize_t write(int fd, const void* data, size_t size) {
   return real(fd, data, size);
 }
 
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
 extern "C" int poll(pollfd* fds, nfds_t count, int timeout) {
   static const auto real = next<int (*)(pollfd*, nfds_t, int)>("poll");
   if (fault() == "full" && polls.fetch_add(1) == 0) {

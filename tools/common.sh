@@ -18,3 +18,17 @@ compiler() {
 # The processors released for, a row each:
 # word uname triplet qemu deb rpm (cmake/targets.txt says what each is).
 targets() { grep -v '^#' cmake/targets.txt; }
+
+# refuses TEXT... -- COMMAND...: COMMAND fails and says each TEXT, so that a
+# check is seen refusing what it must refuse.
+refuses() {
+  local texts=() said status=0 text
+  while [ "$1" != -- ]; do texts+=("$1"); shift; done
+  shift
+  said=$("$@" 2>&1) || status=$?
+  [ "$status" -ne 0 ] || fault "$* passes:"$'\n'"$said"
+  for text in "${texts[@]}"; do
+    grep -qF -- "$text" <<<"$said" || fault "$* does not say $text:"$'\n'"$said"
+  done
+  echo "refused, status $status: $*: $(grep -F -- "${texts[0]}" <<<"$said" | head -n 1)"
+}

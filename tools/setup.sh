@@ -176,6 +176,7 @@ need_ci() {
     googletest
   need required file:/usr/share/keyrings/debian-archive-keyring.gpg \
     debian-archive-keyring debian-archive-keyring
+  need required file:/usr/bin/python3 python3 python3  # fish_update_completions
 }
 
 kind=${1:-}
