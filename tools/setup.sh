@@ -234,8 +234,8 @@ done
 # middle of a sync) is no reason to stop: the others may have it all.
 if ! unread=$($as_root apt-get update -qq 2>&1 >/dev/null); then
   echo "$0: warning: apt-get update could not read every source:" >&2
-  printf '%s\n' "$unread" | grep '^[EW]: ' | grep -v 'index files failed' >&2
 fi
+printf '%s\n' "$unread" | grep '^[EW]: ' | grep -v 'index files failed' >&2 || true
 # shellcheck disable=SC2086
 $as_root env DEBIAN_FRONTEND=noninteractive \
   apt-get install -y -qq --no-install-recommends $packages >/dev/null ||
