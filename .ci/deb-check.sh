@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the Debian packages of a release: this machine's, made again from a
 # tested build folder, is the release's byte for byte and hardened; each
-# needs at most libc6 2.35 (Ubuntu 22.04's) and holds the binary, the manual page, the three completions (zsh's in
-# Debian's folder), the copyright, the changelog and the lintian overrides;
+# needs at most libc6 2.35 (Ubuntu 22.04's) and holds the binary, the manual
+# page, the three completions (zsh's in Debian's folder), the copyright, the
+# changelog and the lintian overrides;
 # its binary runs against Debian's C library of its own architecture (under
 # qemu for another's); and lintian finds nothing at any level but the
 # overridden tags, and refuses this machine's .deb with roman group-writable.

@@ -12,11 +12,14 @@ root=$1
 .ci/debian-root.sh bullseye "$root"
 empty=$(mktemp -d)
 python3 -m http.server --bind 127.0.0.1 --directory "$empty" 8011 >"$root.http.log" 2>&1 &
-trap 'kill $!; rm -rf "$empty" "$root/etc/apt/sources.list.d/unreadable.list"' EXIT
+trap 'rm -rf "$empty" "$root/etc/apt/sources.list.d/unreadable.list"; kill $! 2>/dev/null || true' EXIT
 echo "deb [trusted=yes] http://127.0.0.1:8011/ ./" >"$root/etc/apt/sources.list.d/unreadable.list"
 # apt only warns of a source it cannot reach at all: the server must answer.
-for _ in $(seq 50); do (: </dev/tcp/127.0.0.1/8011) 2>/dev/null && break; sleep 0.1; done
-(: </dev/tcp/127.0.0.1/8011) 2>/dev/null || fault "no HTTP server on 127.0.0.1:8011: $(cat "$root.http.log")"
+tries=0
+until (: </dev/tcp/127.0.0.1/8011) 2>/dev/null; do
+  ((++tries < 50)) || fault "no HTTP server on 127.0.0.1:8011: $(cat "$root.http.log")"
+  sleep 0.1
+done
 rm -rf "$root/home/builder/roman"
 git clone -q . "$root/home/builder/roman"
 chroot "$root" chown -R builder:builder /home/builder/roman

@@ -20,7 +20,8 @@ build=$(realpath "$2")
 debian11=$3
 work=$(mktemp -d)
 chmod 755 "$work"
-trap 'rm -rf "$work"; chown -R 0:0 "$build"' EXIT
+owner=$(stat -c %u:%g "$build")
+trap 'rm -rf "$work"; chown -R "$owner" "$build"' EXIT
 block() { .ci/readme-block.sh "$@"; }
 
 # A fresh user's home, with the given lines in ~/.zshrc and config.fish.
@@ -68,7 +69,8 @@ shells_find_roman() {
 }
 
 echo "-- The release archive in ~/.local, beside other tools' files"
-new_home archive "$(block 'zsh needs' zsh)" "$(block 'fish (3.1' fish)"
+fish_line=$(block 'fish (3.1' fish)
+new_home archive "$(block 'zsh needs' zsh)" "$fish_line"
 others=(README.md LICENSE NEWS.md NOTICE bin/other share/man/man1/other.1.gz
         share/doc/other/README)
 for file in "${others[@]}"; do
@@ -128,10 +130,10 @@ echo "-- The release archive in Debian 11's ~/.local, for its fish"
 d11=$debian11/home/builder
 rm -rf "$d11/.local" "$d11/.config/fish"
 mkdir -p "$d11/.config/fish"
-block 'fish (3.1' fish >"$d11/.config/fish/config.fish"
+echo "$fish_line" >"$d11/.config/fish/config.fish"
 cp "$release"/SHA256SUMS "$release"/roman-*-x86_64-linux.tar.gz "$d11/"
 chroot "$debian11" chown -R builder:builder /home/builder
-got=$(.ci/in-root.sh "$debian11" "{ $(block 'Check it and unpack' sh); } >/dev/null
+got=$(.ci/in-root.sh "$debian11" "{ $install; } >/dev/null
   fish -l -c 'fish --version; roman 1:3 | string join \" \"
     complete -C \"roman -o \" | string join \" \"'" 2>&1)
 [ "$(sed 1d <<<"$got")" = $'I II III\nn=roman roman=n' ] ||
