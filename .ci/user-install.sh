@@ -7,8 +7,9 @@
 #   page), then removed, leaving the other files and the folders as they
 #   were and nothing of roman's;
 # - the source install into /usr/local (an overlay, seen by this script
-#   alone), found the same way; then the same build installed by the user
-#   into ~/.local, and the root uninstall removing just the root install;
+#   alone) under root's umask 077, found the same way; then the same build
+#   installed by the user into ~/.local, and the root uninstall removing
+#   just the root install; then the archive's root line, under umask 077;
 # - the archive and the README's fish line in Debian 11, for fish 3.1.
 # The user is uid 65534 with a home made from /etc/skel (builder in Debian 11).
 # Usage: .ci/user-install.sh RELEASE_DIR BUILD_DIR DEBIAN11_ROOT
@@ -100,12 +101,13 @@ left=$(cd "$home/.local" && find . -path ./share/fish/generated_completions -pru
   fault "after the removal ~/.local holds:"$'\n'"$left"
 echo "other tools' files unchanged; nothing of roman left"
 
-echo "-- The source install in /usr/local"
+echo "-- Root installs in /usr/local under umask 077: the source, then the archive"
 new_home source "$(block 'zsh needs' zsh | grep compinit)" \
   "$(block "Debian's fish" fish)"
 lines=$(block 'Then install it' sh)
 lines=${lines//sudo /}
 lines=${lines// build / $build }
+root_line=$(block 'for every user' sh)
 layers=$work/layers
 mkdir "$layers"
 chown -R 65534:65534 "$build"  # the user's own build folder, as in the README
@@ -116,7 +118,7 @@ unshare -m bash -euo pipefail -c '
   mkdir "$1/upper" "$1/work"
   mount -t overlay overlay \
     -o "lowerdir=/usr/local,upperdir=$1/upper,workdir=$1/work" /usr/local
-  eval "$(head -n 1 <<<"$2")" >/dev/null
+  (umask 077 && eval "$(head -n 1 <<<"$2")") >/dev/null
   shells_find_roman /usr/local
   as_user cmake --install "$3" --prefix "$home/.local" >/dev/null
   eval "$(sed -n 2p <<<"$2")" >/dev/null
@@ -124,7 +126,9 @@ unshare -m bash -euo pipefail -c '
   [ -z "$left" ] || fault "the root uninstall left: $left"
   [ -x "$home/.local/bin/roman" ] || fault "the root uninstall took the user'\''s"
   echo "then the user installed it into ~/.local; the root uninstall took only its own"
-' user-install.sh "$layers" "$lines" "$build"
+  cd "$4" && (umask 077 && eval "${5//sudo /}")
+  shells_find_roman /usr/local
+' user-install.sh "$layers" "$lines" "$build" "$release" "$root_line"
 
 echo "-- The release archive in Debian 11's ~/.local, for its fish"
 d11=$debian11/home/builder

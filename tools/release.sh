@@ -16,6 +16,9 @@
 # Usage: tools/release.sh DIR
 set -euo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 DIR" >&2; exit 2; }
+# The .deb's members carry the modes its files are made with: the same bytes
+# under a user's umask 002 as under 022.
+umask 022
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/tools/setup.sh" --check release
 mkdir -p "$1"

@@ -163,7 +163,7 @@ need_ci() {
   need_release
   need_bench
   for tool in clang:clang clang-tidy:clang-tidy clang-format:clang-format \
-      cppcheck:cppcheck git:git debootstrap:debootstrap \
+      cppcheck:cppcheck git:git ninja:ninja-build debootstrap:debootstrap \
       qemu-aarch64-static:qemu-user-static update-binfmts:binfmt-support \
       rpmlint:rpmlint; do
     need required "cmd:${tool%%:*}" "${tool%%:*}" "${tool#*:}"
