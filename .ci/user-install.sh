@@ -126,6 +126,7 @@ unshare -m bash -euo pipefail -c '
   [ -z "$left" ] || fault "the root uninstall left: $left"
   [ -x "$home/.local/bin/roman" ] || fault "the root uninstall took the user'\''s"
   echo "then the user installed it into ~/.local; the root uninstall took only its own"
+  as_user cmake --build "$3" --target uninstall >/dev/null
   cd "$4" && (umask 077 && eval "${5//sudo /}")
   shells_find_roman /usr/local
 ' user-install.sh "$layers" "$lines" "$build" "$release" "$root_line"
