@@ -4,20 +4,18 @@
 #   - one write(2) per line, for 0:9999 and 1:3999: 10000 and 3999 (strace);
 #   - at most 2.5 million instructions for 0:9999 (callgrind);
 #   - at most 3 MiB peak resident memory for 0:9999 (GNU time);
-# and with --static, for a static binary's start-up, a one-value run:
-#   - no program interpreter (readelf);
-#   - at most 70000 instructions (callgrind) and 20 system calls (strace)
-#     for 3:3.
+#   - start-up, a one-value run (3:3): at most 250000 instructions
+#     (callgrind) and 40 system calls (strace); with --static, for a static
+#     binary, 70000 and 20, and no program interpreter (readelf).
 # Usage: bench/check.sh [--static] path/to/roman
 set -euo pipefail
-static=no
-if [ "${1:-}" = --static ]; then
-  static=yes
+start_instructions=250000 start_calls=40
+if [ "$1" = --static ]; then
+  start_instructions=70000 start_calls=20
   shift
+  interpreters=$(readelf -lW "$1" | grep -c INTERP || true)
 fi
 roman=$1
-max_instructions=2500000
-max_resident_kib=3072
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
@@ -32,36 +30,27 @@ report() {
     failed=1
   fi
 }
+# The instructions (callgrind) and system calls (strace, of the kind given)
+# of a run of roman with the range $1.
+instructions() {
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$roman" "$1" 2>&1 >/dev/null |
+    sed -n 's/.*Collected : *\([0-9]*\).*/\1/p'
+}
+calls() {
+  strace -f -c -e "trace=$2" -o "$work/strace" "$roman" "$1" >/dev/null
+  awk -v name="$3" '$NF == name { print $4 }' "$work/strace"
+}
 
 # The lines each range has, fixed here: a binary that prints less, or
 # nothing, must not pass.
 for range_lines in 0:9999=10000 1:3999=3999; do
-  range=${range_lines%=*}
-  lines=${range_lines#*=}
-  strace -f -c -e trace=write -o "$work/strace" "$roman" "$range" >/dev/null
-  writes=$(awk '$NF == "write" { print $4 }' "$work/strace")
-  report "write(2) calls, $range" "${writes:-0}" "$lines" exactly
+  writes=$(calls "${range_lines%=*}" write write)
+  report "write(2) calls, ${range_lines%=*}" "${writes:-0}" "${range_lines#*=}" exactly
 done
-
-valgrind --tool=callgrind --callgrind-out-file=/dev/null "$roman" 0:9999 \
-  2>"$work/callgrind" >/dev/null
-instructions=$(sed -n 's/.*Collected : *\([0-9]*\).*/\1/p' "$work/callgrind")
-report "instructions, 0:9999" "${instructions:-?}" "$max_instructions"
-
+report "instructions, 0:9999" "$(instructions 0:9999)" 2500000
 /usr/bin/time -f %M -o "$work/time" "$roman" 0:9999 >/dev/null
-resident=$(tail -n 1 "$work/time")
-report "peak resident KiB, 0:9999" "$resident" "$max_resident_kib"
-
-if [ "$static" = yes ]; then
-  interpreters=$(readelf -lW "$roman" | grep -c INTERP || true)
-  report "program interpreters" "$interpreters" 0
-  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$roman" 3:3 \
-    2>"$work/callgrind" >/dev/null
-  instructions=$(sed -n 's/.*Collected : *\([0-9]*\).*/\1/p' "$work/callgrind")
-  report "instructions, 3:3" "${instructions:-?}" 70000
-  strace -f -c -o "$work/strace" "$roman" 3:3 >/dev/null
-  calls=$(awk '$NF == "total" { print $4 }' "$work/strace")
-  report "system calls, 3:3" "${calls:-?}" 20
-fi
-
+report "peak resident KiB, 0:9999" "$(tail -n 1 "$work/time")" 3072
+[ -z "${interpreters:-}" ] || report "program interpreters" "$interpreters" 0
+report "instructions, 3:3" "$(instructions 3:3)" "$start_instructions"
+report "system calls, 3:3" "$(calls 3:3 all total)" "$start_calls"
 exit "$failed"

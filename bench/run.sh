@@ -1,75 +1,37 @@
 #!/usr/bin/env bash
 # Builds roman in Release, as the usual dynamic build and as the static
 # release build, and measures them: the microbenchmarks, the counts that
-# bench/check.sh guards, wall time against a C program that only writes the
-# same lines, and start-up against that program built the same way.
-# tools/setup.sh bench installs what it needs.
+# bench/check.sh guards, and with hyperfine the wall time of whole runs
+# against the floor, a C program built the same way that only writes the
+# same lines. hyperfine times one command's runs, then the next one's, so a
+# change in the machine's load can fall on one only: run it on a quiet
+# machine, and compare the two medians. tools/setup.sh bench installs what
+# it needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build="build-bench"
-jobs=$(nproc)
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-  -DROMAN_BENCH=ON >/dev/null
-cmake --build "$build" -j "$jobs" >/dev/null
-cmake -S . -B "$build/static" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-  -DROMAN_STATIC=ON >/dev/null
-cmake --build "$build/static" -j "$jobs" --target roman >/dev/null
-# Copies are timed: a file the linker has just written starts slower.
-dynamic=$build/roman-dynamic
-static=$build/roman-static
-cp "$build/roman" "$dynamic"
-cp "$build/static/roman" "$static"
-cc -O2 bench/pairs.c -o "$build/pairs"
+dynamic=build-bench/dynamic
+static=build-bench/static
+for build in "$dynamic:OFF" "$static:ON"; do
+  cmake -S . -B "${build%:*}" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DROMAN_BENCH=ON -DROMAN_STATIC="${build#*:}" >/dev/null
+  cmake --build "${build%:*}" -j "$(nproc)" >/dev/null
+done
 
 echo "== Microbenchmarks"
-"$build/bench/roman_bench" --benchmark_min_time=0.5
+"$dynamic/bench/roman_bench" --benchmark_min_time=0.5
+echo "== Counts (bench/check.sh, which CI runs too): $dynamic/roman, then $static/roman"
+bench/check.sh "$dynamic/roman"
+bench/check.sh --static "$static/roman"
 
-echo
-echo "== Counts (bench/check.sh, which CI runs too)"
-echo "-- $dynamic"
-bench/check.sh "$dynamic"
-echo "-- $static"
-bench/check.sh --static "$static"
-
-# The floor: roman's own lines, compiled in, one write(2) each; built as
-# $3 says, from the lines of range $1, into $2.
-floor() {
-  "$dynamic" "$1" | sed 's/.*/"&\\n"/' >"$2.h"
-  # shellcheck disable=SC2086
-  cc $3 -DLINES="\"$(basename "$2").h\"" -I "$build" bench/baseline.c -o "$2"
-  cmp <("$2") <("$dynamic" "$1")
-}
-
-for range in 0:9999 1:3999; do
-  name=${range/:/-}
-  floor "$range" "$build/floor-$name" -O2
-  echo
-  echo "== Wall time: hyperfine -N, $dynamic $range against the floor"
-  hyperfine -N --warmup 100 --runs 1000 --style basic \
-    "$dynamic $range" "$build/floor-$name"
-done
-
-echo
-echo "== Start-up: one value (3:3), whole runs and a shell loop"
-# The floor built as the static roman is: a static PIE, the same hardening.
-same_way="-O2 -fPIE -static-pie -fstack-protector-strong -fcf-protection
-  -D_FORTIFY_SOURCE=2 -Wl,-z,relro,-z,now -ffunction-sections -fdata-sections
-  -Wl,--gc-sections -Wl,-z,pack-relative-relocs"
-floor 3:3 "$build/floor-one-static-pie" "$same_way"
-floor 0:9999 "$build/floor-all-static" "-O2 -static"
-for binary in "$static" "$dynamic"; do
-  echo "-- $binary"
-  instructions=$(valgrind --tool=callgrind --callgrind-out-file=/dev/null \
-    "$binary" 3:3 2>&1 >/dev/null | sed -n 's/.*Collected : *//p')
-  strace -f -c -o "$build/strace" "$binary" 3:3 >/dev/null
-  echo "3:3: $instructions instructions (callgrind)," \
-    "$(awk '$NF == "total" { print $4 }' "$build/strace") system calls (strace -c)"
-  printf '3:3 against the static-PIE floor:    '
-  "$build/pairs" 4000 "$binary" 3:3 -- "$build/floor-one-static-pie"
-  printf '0:9999 against gcc -O2 -static floor: '
-  "$build/pairs" 300 "$binary" 0:9999 -- "$build/floor-all-static"
-  loop='for i in $(seq 1000); do "$0" $i:$i; done >/dev/null'
-  printf '1000-call loop against the floor:     '
-  "$build/pairs" 7 bash -c "$loop" "$binary" -- \
-    bash -c "$loop" "$build/floor-one-static-pie"
-done
+compare() { hyperfine -N --style basic --warmup 100 "$@"; }
+echo "== Whole runs against the floor; one worker against two"
+compare --runs 1000 "$dynamic/roman 0:9999" "$dynamic/bench/floor-0-9999"
+compare --runs 1000 "$dynamic/roman 1:3999" "$dynamic/bench/floor-1-3999"
+compare --runs 1000 "$dynamic/roman 0:9999" "$dynamic/roman -j 2 0:9999"
+echo "== Start-up: one value, static and dynamic, against the static floor"
+compare --runs 4000 "$static/roman 3:3" "$dynamic/roman 3:3" "$static/bench/floor-3-3"
+compare --runs 300 "$static/roman 0:9999" "$static/bench/floor-0-9999"
+echo "== A shell loop of 1000 one-value calls"
+loop='for i in $(seq 1000); do "$0" $i:$i; done >/dev/null'
+hyperfine --style basic --runs 7 "bash -c '$loop' $static/roman" \
+  "bash -c '$loop' $static/bench/floor-3-3"
