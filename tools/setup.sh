@@ -1,11 +1,9 @@
 #!/bin/sh
-# Checks that this machine has what one kind of work on roman needs, by
-# command and by file, on any Linux. When it is all there it prints nothing
-# and exits 0. What is missing is installed where apt is (with sudo unless
-# run as root); elsewhere one message names it, with the command that
-# installs it on this system, and the exit status is 1. Tools that only some
-# tests need are installed where apt is and otherwise left out: CTest then
-# shows those tests as skipped.
+# Checks that this machine has what one kind of work on roman needs, on any
+# Linux, and is silent with status 0 when it is all there. What is missing
+# is installed where apt is (with sudo unless run as root); elsewhere it is
+# named with the command that installs it, and the status is 1. Tools that
+# only some tests need are not worth a stop there: CTest skips their tests.
 #
 #   tools/setup.sh build     compile roman
 #   tools/setup.sh test      build it and run every test
@@ -15,7 +13,7 @@
 #   tools/setup.sh ci        everything .ci/run uses (Debian only)
 #
 # With --check first, nothing is installed: what is missing is named, with
-# the call of this script that installs it, and the exit status is 1.
+# the call of this script that installs it, and the status is 1.
 set -eu
 
 check_only=""
@@ -24,13 +22,12 @@ if [ "${1:-}" = --check ]; then
   shift
 fi
 
-# The package manager here, by the first client found.
-system=""
-for client in apt-get dnf pacman zypper apk; do
-  if command -v "$client" >/dev/null 2>&1; then
-    system=$client
-    break
-  fi
+# The package manager here: the first of apt-get, dnf, pacman, zypper and
+# apk that is installed (the loop keeps the last it finds), and its column
+# of the table below (6: none).
+system="" column=6
+for client in apk:5 zypper:4 pacman:3 dnf:2 apt-get:1; do
+  command -v "${client%:*}" >/dev/null 2>&1 && system=${client%:*} column=${client#*:}
 done
 
 # Whether a check passes: cmd:NAME is a command on PATH, file:GLOB a file,
@@ -54,11 +51,6 @@ has() {
         return
       done
       return 1 ;;
-    generator)  # the build program of the generator CMake will use
-      case ${CMAKE_GENERATOR:-Unix Makefiles} in
-        Ninja*) command -v ninja >/dev/null 2>&1 ;;
-        *) command -v make >/dev/null 2>&1 ;;
-      esac ;;
     gtest)  # its CMake package, or its header beside its library
       has cmake-package:GTest || {
         has file:/usr/include/gtest/gtest.h &&
@@ -76,11 +68,51 @@ has() {
   esac
 }
 
-required_missing=""  # what people call it, "_" for a blank, ", " between
-optional_missing=""
-packages=""          # this system's package names for what is missing
+# What each kind of work needs, a row a thing: the kind that needs it (make
+# and ninja: the build program of CMake's generator), whether it is required
+# or optional, the check (as has() reads it), what people call it ("_" for a
+# blank), and its package for apt-get, dnf, pacman, zypper and apk ("-" for
+# none: making and checking packages, releases and CI are Debian's work).
+table="
+build required cmake:3.18 cmake_3.18_or_later cmake cmake cmake cmake cmake
+build required c++20 a_C++20_compiler g++ gcc-c++ gcc gcc-c++ g++
+make required cmd:make make make make make make make
+ninja required cmd:ninja ninja ninja-build ninja-build ninja ninja samurai
+test required gtest GoogleTest libgtest-dev gtest-devel gtest googletest-devel gtest-dev
+test optional cmd:valgrind valgrind valgrind valgrind valgrind valgrind valgrind
+test optional cmd:groff groff groff-base groff groff groff groff
+test optional cmd:zsh zsh zsh zsh zsh zsh zsh
+test optional cmd:fish fish fish fish fish fish fish
+test optional file:/usr/share/bash-completion/bash_completion bash-completion bash-completion bash-completion bash-completion bash-completion bash-completion
+package required cmake:3.19 cmake_3.19_or_later cmake - - - -
+package required cmd:dpkg-shlibdeps dpkg-shlibdeps dpkg-dev - - - -
+package required cmd:lintian lintian lintian - - - -
+package required cmd:objcopy objcopy binutils - - - -
+release required cmd:git git git - - - -
+release required cmd:rpmbuild rpmbuild rpm - - - -
+bench required cmake-package:benchmark Google_Benchmark libbenchmark-dev google-benchmark-devel benchmark benchmark-devel benchmark-dev
+bench required cmd:cc a_C_compiler gcc gcc gcc gcc gcc
+bench required cmd:strace strace strace strace strace strace strace
+bench required cmd:valgrind valgrind valgrind valgrind valgrind valgrind valgrind
+bench required file:/usr/bin/time GNU_time time time time time time
+bench required cmd:hyperfine hyperfine hyperfine hyperfine hyperfine hyperfine hyperfine
+ci required cmd:clang clang clang - - - -
+ci required cmd:clang-tidy clang-tidy clang-tidy - - - -
+ci required cmd:clang-format clang-format clang-format - - - -
+ci required cmd:cppcheck cppcheck cppcheck - - - -
+ci required cmd:debootstrap debootstrap debootstrap - - - -
+ci required cmd:qemu-aarch64-static qemu-user-static qemu-user-static - - - -
+ci required cmd:update-binfmts update-binfmts binfmt-support - - - -
+ci required cmd:rpmlint rpmlint rpmlint - - - -
+ci required file:/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a libclang-rt-dev libclang-rt-dev - - - -
+ci required file:/usr/lib/llvm-*/lib/libc++.a libc++ libc++-dev - - - -
+ci required file:/usr/lib/llvm-*/lib/libc++abi.a libc++abi libc++abi-dev - - - -
+ci required file:/usr/src/googletest/CMakeLists.txt googletest-sources googletest - - - -
+ci required file:/usr/share/keyrings/debian-archive-keyring.gpg debian-archive-keyring debian-archive-keyring - - - -
+ci required file:/usr/bin/python3 python3 python3 - - - -
+"
 
-# need required|optional CHECK NAME APT DNF PACMAN ZYPPER APK
+# need required|optional CHECK NAME PACKAGE
 need() {
   case "$required_missing, $optional_missing, " in *", $3, "*) return 0 ;; esac
   has "$2" && return 0
@@ -89,67 +121,21 @@ need() {
   else
     optional_missing="$optional_missing, $3"
   fi
-  case $system in
-    apt-get) packages="$packages $4" ;;
-    dnf) packages="$packages $5" ;;
-    pacman) packages="$packages $6" ;;
-    zypper) packages="$packages $7" ;;
-    apk) packages="$packages $8" ;;
-  esac
+  [ "$4" = - ] || packages="$packages $4"
 }
 
-need_build() {
-  need required cmake:3.18 cmake_3.18_or_later cmake cmake cmake cmake cmake
-  need required c++20 a_C++20_compiler g++ gcc-c++ gcc gcc-c++ g++
-  case ${CMAKE_GENERATOR:-} in
-    Ninja*) need required generator ninja ninja-build ninja-build ninja ninja \
-              samurai ;;
-    *) need required generator make make make make make make ;;
-  esac
-}
-
-need_test() {
-  need_build
-  need required gtest GoogleTest libgtest-dev gtest-devel gtest \
-    googletest-devel gtest-dev
-  need optional cmd:valgrind valgrind valgrind valgrind valgrind valgrind \
-    valgrind
-  need optional cmd:groff groff groff-base groff groff groff groff
-  need optional cmd:zsh zsh zsh zsh zsh zsh zsh
-  need optional cmd:fish fish fish fish fish fish fish
-  need optional file:/usr/share/bash-completion/bash_completion \
-    bash-completion bash-completion bash-completion bash-completion \
-    bash-completion bash-completion
-}
-
-# Making and checking the .deb is Debian's own work: Debian's names only.
-need_package() {
-  need_build
-  need required cmake:3.19 cmake_3.19_or_later cmake  # CPack's DEB settings
-  need required cmd:dpkg-shlibdeps dpkg-shlibdeps dpkg-dev
-  need required cmd:lintian lintian lintian
-  need required cmd:objcopy objcopy binutils
-}
-
-need_bench() {
-  need_build
-  need required cmake-package:benchmark Google_Benchmark libbenchmark-dev \
-    google-benchmark-devel benchmark benchmark-devel benchmark-dev
-  need required cmd:cc a_C_compiler gcc gcc gcc gcc gcc
-  need required cmd:strace strace strace strace strace strace strace
-  need required cmd:valgrind valgrind valgrind valgrind valgrind valgrind \
-    valgrind
-  need required file:/usr/bin/time GNU_time time time time time time
-  need required cmd:hyperfine hyperfine hyperfine hyperfine hyperfine \
-    hyperfine hyperfine
-}
-
-# tools/release.sh: for each processor of cmake/targets.txt its cross
-# compiler, and Debian's C library of each .deb's architecture.
-need_release() {
-  need_package
-  need required cmd:git git git
-  need required cmd:rpmbuild rpmbuild rpm
+# Checks every row of the kinds in $kinds; for a release, also each
+# processor's cross compiler and each .deb architecture's C library.
+need_all() {
+  required_missing="" optional_missing="" packages=""
+  while read -r row_kind level check name names; do
+    case " $kinds " in *" $row_kind "*)
+      need "$level" "$check" "$name" "$(echo "$names -" | cut -d ' ' -f "$column")" ;;
+    esac
+  done <<EOF
+$table
+EOF
+  case " $kinds " in *" release "*) ;; *) return 0 ;; esac
   while read -r word _ triplet _ deb _; do
     case $word in "#"* | "$(uname -m)") continue ;; esac
     need required "cmd:$triplet-g++" "$triplet-g++" "g++-$triplet"
@@ -157,43 +143,26 @@ need_release() {
   done <"$(dirname "$0")/../cmake/targets.txt"
 }
 
-# Everything .ci/run uses, on the Debian machine it runs on.
-need_ci() {
-  need_test
-  need_release
-  need_bench
-  for tool in clang:clang clang-tidy:clang-tidy clang-format:clang-format \
-      cppcheck:cppcheck git:git ninja:ninja-build debootstrap:debootstrap \
-      qemu-aarch64-static:qemu-user-static update-binfmts:binfmt-support \
-      rpmlint:rpmlint; do
-    need required "cmd:${tool%%:*}" "${tool%%:*}" "${tool#*:}"
-  done
-  need required "file:/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" \
-    libclang-rt-dev libclang-rt-dev
-  need required "file:/usr/lib/llvm-*/lib/libc++.a" libc++ libc++-dev
-  need required "file:/usr/lib/llvm-*/lib/libc++abi.a" libc++abi libc++abi-dev
-  need required file:/usr/src/googletest/CMakeLists.txt googletest-sources \
-    googletest
-  need required file:/usr/share/keyrings/debian-archive-keyring.gpg \
-    debian-archive-keyring debian-archive-keyring
-  need required file:/usr/bin/python3 python3 python3  # fish_update_completions
-}
-
 kind=${1:-}
 case $kind in
-  build | test | package | release | bench | ci) "need_$kind" ;;
+  build | test | package | bench) kinds="build $kind" ;;
+  release) kinds="build package release" ;;
+  ci) kinds="build test package release bench ci ninja" ;;
   *)
     echo "usage: $0 build|test|package|release|bench|ci" >&2
     exit 2
     ;;
 esac
+case ${CMAKE_GENERATOR:-} in
+  Ninja*) kinds="$kinds ninja" ;;
+  *) kinds="$kinds make" ;;
+esac
+need_all
 
 [ -z "$required_missing$optional_missing" ] && exit 0
 
 # Says what is still missing, in words.
-missing() {
-  echo "$0: missing: $(echo "${required_missing#, }" | tr _ ' ')."
-}
+missing() { echo "$0: missing: $(echo "${required_missing#, }" | tr _ ' ')."; }
 
 if [ -n "$check_only" ]; then
   [ -z "$required_missing" ] && exit 0
@@ -202,28 +171,23 @@ if [ -n "$check_only" ]; then
 fi
 
 if [ "$system" != apt-get ]; then
-  # Tools some tests need are not worth a stop: their tests show as skipped.
   [ -z "$required_missing" ] && exit 0
-  {
-    missing
-    case $system in
-      dnf) echo "Install it with: sudo dnf install$packages" ;;
-      pacman) echo "Install it with: sudo pacman -S --needed$packages" ;;
-      zypper) echo "Install it with: sudo zypper install$packages" ;;
-      apk) echo "Install it with: sudo apk add$packages" ;;
-      *) echo "Install it with this system's package manager." ;;
-    esac
-  } >&2
+  case $system in
+    dnf) install="sudo dnf install$packages" ;;
+    pacman) install="sudo pacman -S --needed$packages" ;;
+    zypper) install="sudo zypper install$packages" ;;
+    apk) install="sudo apk add$packages" ;;
+    *) install="this system's package manager" ;;
+  esac
+  { missing; echo "Install it with: $install"; } >&2
   exit 1
 fi
 
 as_root=""
-if [ "$(id -u)" -ne 0 ]; then
-  command -v sudo >/dev/null 2>&1 || {
-    echo "$0: needs root or sudo to install:$packages" >&2
-    exit 1
-  }
-  as_root=sudo
+[ "$(id -u)" -eq 0 ] || as_root=sudo
+if [ -n "$as_root" ] && ! command -v sudo >/dev/null 2>&1; then
+  echo "$0: needs root or sudo to install:$packages" >&2
+  exit 1
 fi
 echo "Installing:$packages"
 # Libraries of another architecture (libc6:arm64) come through multiarch.
@@ -242,9 +206,7 @@ $as_root env DEBIAN_FRONTEND=noninteractive \
   { echo "$0: apt-get could not install:$packages" >&2; exit 1; }
 
 # Installed is not always enough (an apt that has only an older CMake).
-required_missing=""
-optional_missing=""
-"need_$kind"
+need_all
 if [ -n "$required_missing" ]; then
   missing >&2
   exit 1
