@@ -3,11 +3,11 @@
 #   cmake -DROMAN_TARGET=riscv64 -DCMAKE_TOOLCHAIN_FILE=cmake/cross.cmake
 # Tests run under qemu-user-static where it is installed.
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ROMAN_TARGET)
-file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/targets.txt row REGEX "^${ROMAN_TARGET} ")
+include(${CMAKE_CURRENT_LIST_DIR}/targets.cmake)
+roman_target_row("${ROMAN_TARGET}" row)
 if(NOT ROMAN_TARGET OR NOT row)
   message(FATAL_ERROR "ROMAN_TARGET must name a processor of targets.txt")
 endif()
-string(REGEX REPLACE " +" ";" row "${row}")
 list(GET row 2 triplet)
 list(GET row 3 qemu)
 
