@@ -5,11 +5,25 @@
 # roman's own code (a __NAME_chk, which __stack_chk_fail is not), and the
 # processor's control-flow marks, where it has them, on every object of
 # roman's own (a binary can carry them only where every object does).
+# With --refusals, builds in BUILD_DIR a roman without fortification and
+# the same objects linked without PIE, and shows the check refusing each.
 # Usage: .ci/hardened.sh BINARY BUILD_DIR   (the tree it was built in)
+#        .ci/hardened.sh --refusals BUILD_DIR
 set -euo pipefail
+source tools/common.sh
+if [ "$1" = --refusals ]; then
+  build=$2
+  cmake -S . -B "$build" -DBUILD_TESTING=OFF -DCMAKE_CXX_FLAGS=-D_FORTIFY_SOURCE=0 >/dev/null
+  cmake --build "$build" --target roman >/dev/null
+  refuses "no fortified call" -- "$0" "$build/roman" "$build"
+  "$(compiler "$build")" -no-pie -o "$build/roman-no-pie" \
+    "$build/CMakeFiles/roman.dir/src/cli/main.cc.o" "$build/libroman_cli.a" \
+    "$build/libroman_core.a"
+  refuses "not PIE" -- "$0" "$build/roman-no-pie" "$build"
+  exit
+fi
 binary=$1
 build=$2
-source tools/common.sh
 header=$(readelf -h "$binary")
 if grep -q 'EXEC (Executable' <<<"$header"; then
   ! readelf -lW "$binary" | grep -q INTERP || fault "$binary: not PIE"

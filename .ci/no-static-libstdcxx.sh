@@ -5,18 +5,17 @@
 # mount namespace, so nothing outside this script sees it gone.
 # Usage: .ci/no-static-libstdcxx.sh BUILD_DIR
 set -euo pipefail
+source tools/common.sh
 build=$1
 library=$(g++ -print-file-name=libstdc++.a)
 folder=$(dirname "$library")
-copy=$(mktemp -d)
-trap 'rm -rf "$copy"' EXIT
-cp -a "$folder/." "$copy/"
-rm "$copy/libstdc++.a"
+cp -a "$folder/." "$work/"
+rm "$work/libstdc++.a"
 unshare -m bash -euo pipefail -c '
   mount --bind "$1" "$2"
   test ! -e "$2/libstdc++.a"
   cmake -S . -B "$3" -DBUILD_TESTING=OFF | grep -F "No static C++ runtime"
   cmake --build "$3" -j "$(nproc)" >/dev/null
-' hide "$copy" "$folder" "$build"
+' hide "$work" "$folder" "$build"
 readelf -d "$build/roman" | grep -F 'NEEDED' | grep -F libstdc++
 .ci/runs.sh "$build/roman"

@@ -6,29 +6,28 @@
 # compiler says so before it builds anything.
 set -euo pipefail
 source tools/common.sh
-bin=$(mktemp -d)
-trap 'rm -rf "$bin"' EXIT
-path_without() { .ci/path-without.sh "$bin" apt apt-get apt-cache dpkg dpkg-query sudo "$@"; }
+bin=$work/bin
+no_apt() { path_without "$bin" apt apt-get apt-cache dpkg dpkg-query sudo "$@"; }
 
-path_without
+no_apt
 for kind in build test; do
   said=$(PATH=$bin tools/setup.sh "$kind" 2>&1) || fault "setup.sh $kind failed without apt: $said"
   [ -z "$said" ] || fault "setup.sh $kind said: $said"
   echo "tools/setup.sh $kind, no apt, dpkg or sudo, all installed: silent, status 0"
 done
 
-path_without cmake
+no_apt cmake
 printf '#!/bin/sh\nexit 1\n' >"$bin/dnf"  # a Fedora, as far as setup.sh can see
 chmod +x "$bin/dnf"
 for kind in build test; do
   refuses 'missing: cmake' 'sudo dnf install cmake' -- env PATH="$bin" tools/setup.sh "$kind"
 done
 
-path_without make
+no_apt make
 refuses 'missing: make.' -- env PATH="$bin" tools/setup.sh build
 
 # release.sh is Debian's work: only the cross compiler is hidden.
-.ci/path-without.sh "$bin" aarch64-linux-gnu-g++
+path_without "$bin" aarch64-linux-gnu-g++
 refuses 'missing: aarch64-linux-gnu-g++.' 'Run tools/setup.sh release' -- \
-  env PATH="$bin" tools/release.sh "$bin/release"
-[ ! -e "$bin/release" ] || fault "release.sh made $bin/release"
+  env PATH="$bin" tools/release.sh "$work/release"
+[ ! -e "$work/release" ] || fault "release.sh made $work/release"

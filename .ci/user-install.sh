@@ -19,11 +19,9 @@ source tools/common.sh
 release=$(realpath "$1")
 build=$(realpath "$2")
 debian11=$3
-work=$(mktemp -d)
 chmod 755 "$work"
 owner=$(stat -c %u:%g "$build")
 trap 'rm -rf "$work"; chown -R "$owner" "$build"' EXIT
-block() { .ci/readme-block.sh "$@"; }
 
 # A fresh user's home, with the given lines in ~/.zshrc and config.fish.
 new_home() {
@@ -40,27 +38,26 @@ as_user() {
 }
 
 # Each login shell runs roman, finds its manual page under $1 and completes
-# `roman -o `.
+# `roman -o ` (fish after making completions of every manual page).
 shells_find_roman() {
-  local expected shell got
+  local expected shell flags script got
   expected=$(printf 'I II III \n%s\nn=roman roman=n' "$1/share/man/man1/roman.1.gz")
   for shell in bash zsh fish; do
+    flags=-lic
     case $shell in
-      bash) got=$(as_user bash -lic 'roman 1:3 | tr "\n" " "; echo
-        man -w roman; _completion_loader roman
+      bash) script='_completion_loader roman
         COMP_LINE="roman -o "; COMP_POINT=${#COMP_LINE}
         $(complete -p roman | sed -n "s/.*-F \([^ ]*\) .*/\1/p")
-        echo "${COMPREPLY[*]}"' 2>"$work/$shell.err" </dev/null) ;;
-      zsh) got=$(as_user zsh -lic 'roman 1:3 | tr "\n" " "; echo
-        man -w roman; words=(roman -o ""); CURRENT=3
+        echo "${COMPREPLY[*]}"' ;;
+      zsh) script='words=(roman -o ""); CURRENT=3
         compadd() { print -r -- "${@[(r)--,-1][2,-1]}" }
-        $_comps[roman]' 2>"$work/$shell.err" </dev/null) ;;
-      fish) got=$(as_user fish -l -c 'fish_update_completions >/dev/null
+        $_comps[roman]' ;;
+      fish) flags=-lc script='fish_update_completions >/dev/null
         test -e ~/.local/share/fish/generated_completions/roman.fish || exit
-        roman 1:3 | tr "\n" " "; echo
-        man -w roman; complete -C "roman -o " | string join " "' \
-        2>"$work/$shell.err" </dev/null) ;;
+        complete -C "roman -o " | string join " "' ;;
     esac
+    got=$(as_user "$shell" "$flags" "roman 1:3 | tr '\n' ' '; echo; man -w roman
+      $script" 2>"$work/$shell.err" </dev/null)
     # Debian's /usr/local/man links to share/man.
     got=$(awk 'NR == 2 { ("realpath " $0) | getline $0 } 1' <<<"$got")
     [ "$got" = "$expected" ] ||
@@ -70,8 +67,8 @@ shells_find_roman() {
 }
 
 echo "-- The release archive in ~/.local, beside other tools' files"
-fish_line=$(block 'fish (3.1' fish)
-new_home archive "$(block 'zsh needs' zsh)" "$fish_line"
+fish_line=$(readme_block 'fish (3.1' fish)
+new_home archive "$(readme_block 'zsh needs' zsh)" "$fish_line"
 others=(README.md LICENSE NEWS.md NOTICE bin/other share/man/man1/other.1.gz
         share/doc/other/README)
 for file in "${others[@]}"; do
@@ -84,7 +81,7 @@ mapfile -t folders < <(find "$home/.local" -type d)
 start=$(date +%s)
 sums=$(cd "$home/.local" && sha256sum "${others[@]}")
 cp "$release"/SHA256SUMS "$release"/roman-*-x86_64-linux.tar.gz "$home/"
-install=$(block 'Check it and unpack' sh)
+install=$(readme_block 'Check it and unpack' sh)
 as_user bash -euo pipefail -c "cd && $install"
 # Each keeps its mode; one that gains a file takes that time, as with any install.
 changed=$(stat -c '%a %Y %n' "${folders[@]}" |
@@ -92,7 +89,7 @@ changed=$(stat -c '%a %Y %n' "${folders[@]}" |
 [ -z "$changed" ] || fault "unpacking changed folders that were there:"$'\n'"$changed"
 echo "folders that were there keep mode 0700, and their date unless they gained a file"
 shells_find_roman "$home/.local"
-as_user bash -euo pipefail -c "cd / && $(block 'To remove it again' sh)"
+as_user bash -euo pipefail -c "cd / && $(readme_block 'To remove it again' sh)"
 (cd "$home/.local" && sha256sum --quiet -c - <<<"$sums") ||
   fault "the install and removal changed other tools' files"
 # What fish made of every manual page it found is fish's.
@@ -102,12 +99,12 @@ left=$(cd "$home/.local" && find . -path ./share/fish/generated_completions -pru
 echo "other tools' files unchanged; nothing of roman left"
 
 echo "-- Root installs in /usr/local under umask 077: the source, then the archive"
-new_home source "$(block 'zsh needs' zsh | grep compinit)" \
-  "$(block "Debian's fish" fish)"
-lines=$(block 'Then install it' sh)
+new_home source "$(readme_block 'zsh needs' zsh | grep compinit)" \
+  "$(readme_block "Debian's fish" fish)"
+lines=$(readme_block 'Then install it' sh)
 lines=${lines//sudo /}
 lines=${lines// build / $build }
-root_line=$(block 'for every user' sh)
+root_line=$(readme_block 'for every user' sh)
 layers=$work/layers
 mkdir "$layers"
 chown -R 65534:65534 "$build"  # the user's own build folder, as in the README
@@ -138,7 +135,7 @@ mkdir -p "$d11/.config/fish"
 echo "$fish_line" >"$d11/.config/fish/config.fish"
 cp "$release"/SHA256SUMS "$release"/roman-*-x86_64-linux.tar.gz "$d11/"
 chroot "$debian11" chown -R builder:builder /home/builder
-got=$(.ci/in-root.sh "$debian11" "{ $install; } >/dev/null
+got=$(.ci/debian11.sh "$debian11" "{ $install; } >/dev/null
   fish -l -c 'fish --version; roman 1:3 | string join \" \"
     complete -C \"roman -o \" | string join \" \"'" 2>&1)
 [ "$(sed 1d <<<"$got")" = $'I II III\nn=roman roman=n' ] ||

@@ -5,14 +5,11 @@
 # further argument is a text the log must hold.
 # Usage: .ci/workflow.sh NAME [TEXT...]
 set -euo pipefail
+source tools/common.sh
 log=build-$1${ROMAN_TARGET:+-$ROMAN_TARGET}.log
-if ! cmake --workflow --preset "$1" >"$log" 2>&1; then
-  cat "$log"
-  exit 1
-fi
+logged "$log" cmake --workflow --preset "$1"
 for text in "${@:2}"; do
-  grep -F "$text" "$log" || { echo "$log does not say: $text" >&2; exit 1; }
+  grep -F "$text" "$log" || fault "$log does not say: $text"
 done
 grep -F 'Tests skipped' "$log" || true
-sed -n "/tests passed/,\$p" "$log"
-grep -q 'tests passed' "$log" || echo "$1: configured and built"
+if grep -q 'tests passed' "$log"; then summary "$log"; else echo "$1: configured and built"; fi

@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
-# Makes a release of the committed tree into DIR, for each processor of
-# cmake/targets.txt:
-#   roman-V-WORD-linux.tar.gz  a static roman that runs on any Linux of that
-#                      processor, with the manual page, the completions, the
-#                      licence, the notes and a notice of the runtimes in them,
-#                      all under bin/ and share/
-#   roman_V_ARCH.deb   the Debian package, where targets.txt names its arch
-#   roman-V-1.ARCH.rpm the static roman as an RPM package, likewise
-# and roman-V.tar.gz, the source, which builds and tests without git, and
-# SHA256SUMS, for sha256sum -c.
-# V is the version in project(). Everything is built from the source
-# archive itself, and dated at the release's date in NEWS.md, so two runs on
-# one commit give the same bytes. tools/setup.sh release installs what it
-# needs.
+# Makes a release of the committed tree into DIR: for each processor of
+# cmake/targets.txt, a static archive (roman-V-WORD-linux.tar.gz: roman, its
+# manual page, completions, licence, notes and a notice of the runtimes in
+# it, under bin/ and share/), and the .deb and .rpm where targets.txt names
+# their architecture; the source archive (roman-V.tar.gz), which builds and
+# tests without git; and SHA256SUMS. V is the version in project(). All is
+# built from the source archive and dated at the release's date in NEWS.md,
+# so two runs on one commit give the same bytes. tools/setup.sh release
+# installs what it needs.
 # Usage: tools/release.sh DIR
 set -euo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 DIR" >&2; exit 2; }
@@ -29,14 +24,8 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
   fault "the tree has uncommitted changes; a release is made of a commit"
 fi
 
-date=$(sed -n "s/^## $version (\([0-9-]*\))\$/\1/p" NEWS.md)
-[ -n "$version" ] && [ -n "$date" ] ||
-  fault "no version in CMakeLists.txt, or no NEWS.md entry for it"
-export SOURCE_DATE_EPOCH
-SOURCE_DATE_EPOCH=$(date -u -d "$date" +%s)
+export SOURCE_DATE_EPOCH=$epoch
 jobs=$(nproc)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 # Packs the files of folder $2 (under $1) into the archive $3: sorted, owned
 # by 0:0, dated at the release, modes without the builder's umask, no name
@@ -49,15 +38,14 @@ pack() {
     gzip -9n >"$3"
 }
 
-echo "== roman $version ($date): source"
+echo "== roman $version ($release_date): source"
 source_name=roman-$version
 mkdir "$work/$source_name"
 git archive HEAD | tar -x -C "$work/$source_name"
 pack "$work" "$source_name" "$out/$source_name.tar.gz"
-src=$work/source
-mkdir "$src"
-tar -xzf "$out/$source_name.tar.gz" -C "$src"
-src=$src/$source_name
+mkdir "$work/source"
+tar -xzf "$out/$source_name.tar.gz" -C "$work/source"
+src=$work/source/$source_name
 
 # Configures roman for processor $1 in $work/$2, with cmake options $3...
 configure() {
