@@ -1,17 +1,15 @@
 #!/usr/bin/env bash
-# The static build for each processor of cmake/targets.txt but this
-# machine's, tested here: GoogleTest and roman cross-built with Debian's
-# cross compiler, the whole CTest suite run under qemu (the kernel hands
-# foreign programs to qemu-user-static through binfmt_misc, so the
-# end-to-end tests start roman as they do natively), and roman's output
-# compared byte for byte with this machine's static binary's.
+# The static build for each processor of cmake/targets.txt but this one:
+# GoogleTest and roman built with Debian's cross compiler, every test run
+# under qemu (binfmt_misc hands foreign programs to qemu-user-static, so the
+# end-to-end tests start roman as natively), and roman's output compared
+# byte for byte with this machine's static binary's.
 # Usage: .ci/cross.sh X86_64_STATIC_ROMAN
 set -euo pipefail
 source tools/common.sh
 native=$1
-if [ ! -e /proc/sys/fs/binfmt_misc/register ]; then
+[ -e /proc/sys/fs/binfmt_misc/register ] ||
   mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
-fi
 
 while read -r word _ triplet qemu _ <&3; do
   [ "$word" = "$(uname -m)" ] && continue
@@ -28,9 +26,8 @@ while read -r word _ triplet qemu _ <&3; do
   cmake -S /usr/src/googletest -B "$gtest/build" -DBUILD_GMOCK=OFF \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/cross.cmake" -DROMAN_TARGET="$word" \
     -DCMAKE_CXX_FLAGS=-Wno-psabi -DCMAKE_INSTALL_PREFIX="$PWD/$gtest" >/dev/null
-  cmake --build "$gtest/build" >/dev/null
-  cmake --install "$gtest/build" >/dev/null
-  .ci/workflow.sh cross-static
+  cmake --build "$gtest/build" --target install >/dev/null
+  workflow cross-static
   roman=build-$word-static/roman
   file "$roman"
   for args in "0:9999" "-j 2 0:9999" "1990:1994" "0" ""; do

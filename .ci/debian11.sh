@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # The oldest system we promise, as a new user meets it: a minimal Debian 11
-# (g++ 10, CMake 3.18, GoogleTest 1.10; debootstrap's minbase, made once)
-# with only git and sudo added, a user "builder" who may use sudo, and a
-# third-party apt source that cannot be read (an HTTP server on 127.0.0.1
-# with nothing in it). A fresh clone there, as builder, passes every test
-# through the README's test command, whose set-up names the unreadable
-# source and installs the rest. With a COMMAND, only runs it there as
-# builder, in builder's home.
+# (g++ 10, CMake 3.18, GoogleTest 1.10), made once, with git, sudo, a user
+# "builder" who may use it, and an apt source that cannot be read (an empty
+# HTTP server on 127.0.0.1). A fresh clone there passes every test through
+# the README's test command, whose set-up names the unreadable source and
+# installs the rest. With a COMMAND, only runs it there as builder.
 # Usage: .ci/debian11.sh ROOT [COMMAND]
 set -euo pipefail
 source tools/common.sh

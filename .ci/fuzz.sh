@@ -3,7 +3,7 @@
 # seed corpus; fails on the first crash, leak or undefined behaviour.
 set -euo pipefail
 source tools/common.sh
-.ci/workflow.sh fuzz
+workflow fuzz
 for target in check_input read_call; do
   mkdir -p "build-fuzz/found-$target"
   logged "build-fuzz/$target.log" "build-fuzz/fuzz/${target}_fuzzer" \

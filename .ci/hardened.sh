@@ -5,8 +5,8 @@
 # roman's own code (a __NAME_chk, which __stack_chk_fail is not), and the
 # processor's control-flow marks, where it has them, on every object of
 # roman's own (a binary can carry them only where every object does).
-# With --refusals, builds in BUILD_DIR a roman without fortification and
-# the same objects linked without PIE, and shows the check refusing each.
+# --refusals shows it refusing a roman built in BUILD_DIR unfortified, and
+# the same objects linked without PIE.
 # Usage: .ci/hardened.sh BINARY BUILD_DIR   (the tree it was built in)
 #        .ci/hardened.sh --refusals BUILD_DIR
 set -euo pipefail

@@ -18,4 +18,4 @@ unshare -m bash -euo pipefail -c '
   cmake --build "$3" -j "$(nproc)" >/dev/null
 ' hide "$work" "$folder" "$build"
 readelf -d "$build/roman" | grep -F 'NEEDED' | grep -F libstdc++
-.ci/runs.sh "$build/roman"
+runs "$build/roman"

@@ -88,12 +88,11 @@ while read -r word uname _ qemu deb rpm <&3; do
   ! readelf -d "$root/roman" | grep -q NEEDED || fault "$word: needs libraries"
   ! readelf -lW "$root/roman" | grep -q INTERP || fault "$word: has an interpreter"
   .ci/hardened.sh "$root/roman" "$built"
-  .ci/runs.sh chroot "$root" /roman
+  runs chroot "$root" /roman
 
   if [ "$deb" != - ]; then
     package=$release/roman_${version}_$deb.deb
     echo "-- $package"
-    dpkg-deb --info "$package" | grep -E 'Package|Version|Architecture|Depends'
     libc=$(dpkg-deb -f "$package" Depends | sed -n 's/.*libc6 (>= \([0-9.]*\)).*/\1/p')
     dpkg --compare-versions "$libc" le 2.35 ||
       fault "$package needs libc6 $libc; Ubuntu 22.04 has 2.35"
@@ -101,10 +100,10 @@ while read -r word uname _ qemu deb rpm <&3; do
       awk '!/^d/ { sub(/^\./, "", $6); print $6 }')"
     dpkg-deb -x "$package" "$work/deb-$deb"
     if [ "$deb" = "$native" ]; then
-      .ci/runs.sh "$work/deb-$deb/usr/bin/roman"
+      runs "$work/deb-$deb/usr/bin/roman"
       .ci/hardened.sh "$work/deb-$deb/usr/bin/roman" "$deb_build"  # the same bytes
     else
-      .ci/runs.sh "qemu-$qemu-static" -L / "$work/deb-$deb/usr/bin/roman"
+      runs "qemu-$qemu-static" -L / "$work/deb-$deb/usr/bin/roman"
     fi
     # No tag at any level but the overridden ones, which the second run shows
     # (lintian counts shown overrides at their own level, so it cannot do both).
@@ -124,7 +123,7 @@ while read -r word uname _ qemu deb rpm <&3; do
     mkdir "$work/rpm-$rpm"
     rpm --root "$work/rpm-$rpm" --initdb 2>/dev/null
     rpm --root "$work/rpm-$rpm" -i --ignorearch "$package" 2>/dev/null
-    .ci/runs.sh chroot "$work/rpm-$rpm" /usr/bin/roman
+    runs chroot "$work/rpm-$rpm" /usr/bin/roman
   fi
 done 3<<<"$targets"
 

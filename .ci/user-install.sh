@@ -1,17 +1,16 @@
 #!/usr/bin/env bash
-# What a user meets, with the README's own commands and lines:
-# - the x86_64 release archive, unpacked into a ~/.local that already holds
-#   other tools' files, in folders at mode 0700 with an old date, found by
-#   bash, zsh and fish login shells (roman runs, man finds its page,
-#   `roman -o ` completes, after fish has made completions of every manual
-#   page), then removed, leaving the other files and the folders as they
-#   were and nothing of roman's;
-# - the source install into /usr/local (an overlay, seen by this script
-#   alone) under root's umask 077, found the same way; then the same build
-#   installed by the user into ~/.local, and the root uninstall removing
-#   just the root install; then the archive's root line, under umask 077;
+# A packager's source install into DESTDIR writes exactly its files where
+# their users look, and the uninstall target removes every file and folder
+# it made. What a user (uid 65534, a home from /etc/skel) meets, with the
+# README's own commands and lines:
+# - the x86_64 release archive in a ~/.local that holds other tools' files,
+#   in folders at mode 0700 with an old date: bash, zsh and fish login
+#   shells run roman, find its manual page and complete `roman -o `; its
+#   removal leaves the other files and folders as they were;
+# - root's installs into /usr/local (an overlay this script alone sees)
+#   under umask 077, found the same way: the source install, then the same
+#   build in the user's ~/.local, which root's uninstall leaves; the archive;
 # - the archive and the README's fish line in Debian 11, for fish 3.1.
-# The user is uid 65534 with a home made from /etc/skel (builder in Debian 11).
 # Usage: .ci/user-install.sh RELEASE_DIR BUILD_DIR DEBIAN11_ROOT
 # (BUILD_DIR: built; DEBIAN11_ROOT: as .ci/debian11.sh leaves it, with fish)
 set -euo pipefail
@@ -66,6 +65,15 @@ shells_find_roman() {
   done
 }
 
+echo "-- A source install into DESTDIR, and the uninstall target"
+DESTDIR=$work/destdir cmake --install "$build" --prefix /usr/local >/dev/null
+installed=$(cd "$work/destdir/usr/local" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+[ "$installed" = "$(holds source)" ] || fault "the install wrote:"$'\n'"$installed"
+DESTDIR=$work/destdir cmake --build "$build" --target uninstall >/dev/null
+left=$(find "$work/destdir" -mindepth 1)
+[ -z "$left" ] || fault "uninstall left: $left"
+echo "it wrote the $(wc -l <<<"$installed") files of a source install; uninstall left nothing"
+
 echo "-- The release archive in ~/.local, beside other tools' files"
 fish_line=$(readme_block 'fish (3.1' fish)
 new_home archive "$(readme_block 'zsh needs' zsh)" "$fish_line"
@@ -105,8 +113,7 @@ lines=$(readme_block 'Then install it' sh)
 lines=${lines//sudo /}
 lines=${lines// build / $build }
 root_line=$(readme_block 'for every user' sh)
-layers=$work/layers
-mkdir "$layers"
+mkdir "$work/layers"
 chown -R 65534:65534 "$build"  # the user's own build folder, as in the README
 export -f shells_find_roman as_user fault
 export home work
@@ -126,7 +133,7 @@ unshare -m bash -euo pipefail -c '
   as_user cmake --build "$3" --target uninstall >/dev/null
   cd "$4" && (umask 077 && eval "${5//sudo /}")
   shells_find_roman /usr/local
-' user-install.sh "$layers" "$lines" "$build" "$release" "$root_line"
+' user-install.sh "$work/layers" "$lines" "$build" "$release" "$root_line"
 
 echo "-- The release archive in Debian 11's ~/.local, for its fish"
 d11=$debian11/home/builder

@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # Measures a roman binary with counts that do not depend on the machine's
-# load, prints them, and fails when one passes its limit:
-#   - one write(2) per line, for 0:9999 and 1:3999: 10000 and 3999 (strace);
-#   - at most 2.5 million instructions for 0:9999 (callgrind);
-#   - at most 3 MiB peak resident memory for 0:9999 (GNU time);
-#   - start-up, a one-value run (3:3): at most 250000 instructions
-#     (callgrind) and 40 system calls (strace); with --static, for a static
-#     binary, 70000 and 20, and no program interpreter (readelf).
+# load, prints them, and fails when one passes its limit: one write(2) per
+# line for 0:9999 and 1:3999 (strace); for 0:9999, 2.5 million instructions
+# (callgrind) and 3 MiB peak resident memory (GNU time); for a one-value
+# start-up (3:3), 250000 instructions and 40 system calls, or with --static
+# 70000 and 20, and no program interpreter (readelf).
 # Usage: bench/check.sh [--static] path/to/roman
 set -euo pipefail
 start_instructions=250000 start_calls=40
@@ -30,8 +28,8 @@ report() {
     failed=1
   fi
 }
-# The instructions (callgrind) and system calls (strace, of the kind given)
-# of a run of roman with the range $1.
+# Instructions (callgrind) and system calls (strace -e trace=$2, the count
+# of those named $3) of roman for the range $1.
 instructions() {
   valgrind --tool=callgrind --callgrind-out-file=/dev/null "$roman" "$1" 2>&1 >/dev/null |
     sed -n 's/.*Collected : *\([0-9]*\).*/\1/p'
@@ -41,8 +39,7 @@ calls() {
   awk -v name="$3" '$NF == name { print $4 }' "$work/strace"
 }
 
-# The lines each range has, fixed here: a binary that prints less, or
-# nothing, must not pass.
+# The lines of each range are fixed here: a roman that prints less fails.
 for range_lines in 0:9999=10000 1:3999=3999; do
   writes=$(calls "${range_lines%=*}" write write)
   report "write(2) calls, ${range_lines%=*}" "${writes:-0}" "${range_lines#*=}" exactly

@@ -9,8 +9,8 @@
 # it needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-dynamic=build-bench/dynamic
-static=build-bench/static
+dynamic="build-bench/dynamic"
+static="build-bench/static"
 for build in "$dynamic:OFF" "$static:ON"; do
   cmake -S . -B "${build%:*}" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DROMAN_BENCH=ON -DROMAN_STATIC="${build#*:}" >/dev/null

@@ -1,12 +1,8 @@
-# Run by `cmake --install` twice: first (roman_install_step "start") before
-# anything is installed, to note which of the install's folders do not exist
-# yet, and last (roman_install_step "end") to write down every file and
-# every folder that this install created, for the uninstall target. Paths
-# are written without DESTDIR, which the uninstall adds back. Each user has a
-# record of their own, RECORD-UID.txt.
-#
-# Set by the caller: roman_install_step, roman_install_record (RECORD),
-# roman_install_folders (the folders files go to, under the prefix).
+# Run by `cmake --install` first (roman_install_step "start"), to note which
+# of roman_install_folders (where files go, under the prefix) do not exist
+# yet, and last ("end"), to write down in roman_install_record-UID.txt, the
+# user's own, every file and folder this install created, without DESTDIR,
+# for the uninstall target.
 
 execute_process(COMMAND id -u OUTPUT_VARIABLE uid OUTPUT_STRIP_TRAILING_WHITESPACE)
 set(roman_install_record "${roman_install_record}-${uid}.txt")

@@ -107,3 +107,32 @@ refuses() {
   done
   echo "refused, status $status: $*: $(grep -F -- "${texts[0]}" <<<"$said" | head -n 1)"
 }
+
+# workflow NAME [TEXT...]: runs a workflow preset of CMakePresets.json with
+# its output in build-NAME.log, and prints the tests skipped and CTest's
+# summary (or the log, when a step fails); each TEXT must be in the log.
+workflow() {
+  local log=build-$1${ROMAN_TARGET:+-$ROMAN_TARGET}.log text
+  logged "$log" cmake --workflow --preset "$1"
+  for text in "${@:2}"; do
+    grep -F "$text" "$log" || fault "$log does not say: $text"
+  done
+  grep -F 'Tests skipped' "$log" || true
+  if grep -q 'tests passed' "$log"; then summary "$log"; else echo "$1: configured and built"; fi
+}
+
+# runs COMMAND...: a roman (or, say, chroot ROOT /roman) prints 1990:1994,
+# the same bytes with two workers as with one, a write error on a full
+# device and a bad call's message, as it must.
+runs() {
+  local status=0 err
+  [ "$("$@" 1990:1994 | tr '\n' ' ')" = "MCMXC MCMXCI MCMXCII MCMXCIII MCMXCIV " ] ||
+    fault "$* 1990:1994"
+  [ "$("$@" -j 2 0:9999 | md5sum)" = "$("$@" 0:9999 | md5sum)" ] ||
+    fault "$* -j 2 0:9999 differs from one worker's output"
+  err=$("$@" 1:10 2>&1 >/dev/full) || status=$?
+  [ "$status" -eq 1 ] && [ "$err" = "Write error, exiting: No space left on device" ] ||
+    fault "$* 1:10 >/dev/full: status $status, $err"
+  [ "$("$@" 2>&1)" = "Bad Call, exiting: Success" ] || fault "$* with no range"
+  echo "$*: 1990:1994, -j 2, /dev/full and no range as expected"
+}

@@ -28,9 +28,8 @@ export SOURCE_DATE_EPOCH=$epoch
 jobs=$(nproc)
 
 # Packs the files of folder $2 (under $1) into the archive $3: sorted, owned
-# by 0:0, dated at the release, modes without the builder's umask, no name
-# or time in the gzip header. It holds no folders, so unpacking it makes
-# the ones missing and leaves the mode and date of those there alone.
+# by 0:0, dated at the release, no name or time in the gzip header; files
+# only, so unpacking makes the folders missing and leaves the others alone.
 pack() {
   (cd "$1" && find "$2" ! -type d | LC_ALL=C sort) |
     tar -C "$1" --no-recursion -T - --format=gnu --owner=0 --group=0 \
@@ -81,14 +80,6 @@ static_archive() {
   fi
 }
 
-# Builds the Debian package of processor $1, architecture $2.
-deb_package() {
-  echo "== roman_${version}_$2.deb"
-  configure "$1" "deb-$1"
-  (cd "$work/deb-$1" && cpack -G DEB >/dev/null)
-  cp "$work/deb-$1/roman_${version}_$2.deb" "$out/"
-}
-
 # The runtime libraries linked into the static roman built in $1, by the
 # versions its compiler links.
 notice() {
@@ -116,7 +107,11 @@ EOF
 
 while read -r word _ _ _ deb rpm <&3; do
   static_archive "$word" "$rpm"
-  [ "$deb" = - ] || deb_package "$word" "$deb"
+  [ "$deb" = - ] && continue
+  echo "== roman_${version}_$deb.deb"
+  configure "$word" "deb-$word"
+  (cd "$work/deb-$word" && cpack -G DEB >/dev/null)
+  cp "$work/deb-$word/roman_${version}_$deb.deb" "$out/"
 done 3< <(cd "$src" && targets)
 
 cd "$out"

@@ -17,10 +17,7 @@
 set -eu
 
 check_only=""
-if [ "${1:-}" = --check ]; then
-  check_only=yes
-  shift
-fi
+[ "${1:-}" != --check ] || { check_only=yes; shift; }
 
 # The package manager here: the first of apt-get, dnf, pacman, zypper and
 # apk that is installed (the loop keeps the last it finds), and its column
