@@ -40,11 +40,8 @@ python3 -m http.server --bind 127.0.0.1 --directory "$work" 8011 >"$root.http.lo
 trap 'rm -rf "$work" "$root/etc/apt/sources.list.d/unreadable.list"; kill $! 2>/dev/null || true' EXIT
 echo "deb [trusted=yes] http://127.0.0.1:8011/ ./" >"$root/etc/apt/sources.list.d/unreadable.list"
 # apt only warns of a source it cannot reach at all: the server must answer.
-tries=0
-until (: </dev/tcp/127.0.0.1/8011) 2>/dev/null; do
-  ((++tries < 50)) || fault "no HTTP server on 127.0.0.1:8011: $(cat "$root.http.log")"
-  sleep 0.1
-done
+timeout 5 bash -c 'until (: </dev/tcp/127.0.0.1/8011) 2>/dev/null; do sleep 0.1; done' ||
+  fault "no HTTP server on 127.0.0.1:8011: $(cat "$root.http.log")"
 rm -rf "$root/home/builder/roman"
 git clone -q . "$root/home/builder/roman"
 chroot "$root" chown -R builder:builder /home/builder/roman

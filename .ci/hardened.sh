@@ -22,15 +22,12 @@ if [ "$1" = --refusals ]; then
   refuses "not PIE" -- "$0" "$build/roman-no-pie" "$build"
   exit
 fi
-binary=$1
-build=$2
+binary=$1 build=$2
 header=$(readelf -h "$binary")
 if grep -q 'EXEC (Executable' <<<"$header"; then
   ! readelf -lW "$binary" | grep -q INTERP || fault "$binary: not PIE"
-  compiler=$(compiler "$build")
-  rcrt1=$("$compiler" -print-file-name=rcrt1.o)
-  [[ $rcrt1 == rcrt1.o ]] ||
-    fault "$binary: not PIE, though $compiler can link a static PIE"
+  [[ $("$(compiler "$build")" -print-file-name=rcrt1.o) == rcrt1.o ]] ||
+    fault "$binary: not PIE, though its compiler can link a static PIE"
   kind="static (no static PIE here)"
 else
   grep -q 'DYN (Position-Independent' <<<"$header" || fault "$binary: not PIE"

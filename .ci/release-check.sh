@@ -28,10 +28,9 @@ if [ "$1" = --twice ]; then
   cat "$2/first/SHA256SUMS"
   cmp "$2/first/SHA256SUMS" "$2/second/SHA256SUMS"
   echo "identical"
-  shift
+  set -- "$2/first" "$3"
 fi
-release=$(realpath "$1")
-deb_build=$2
+release=$(realpath "$1") deb_build=$2
 targets=$(targets)
 native=$(dpkg --print-architecture)
 

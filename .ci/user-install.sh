@@ -15,9 +15,7 @@
 # (BUILD_DIR: built; DEBIAN11_ROOT: as .ci/debian11.sh leaves it, with fish)
 set -euo pipefail
 source tools/common.sh
-release=$(realpath "$1")
-build=$(realpath "$2")
-debian11=$3
+release=$(realpath "$1") build=$(realpath "$2") debian11=$3
 chmod 755 "$work"
 owner=$(stat -c %u:%g "$build")
 trap 'rm -rf "$work"; chown -R "$owner" "$build"' EXIT

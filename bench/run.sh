@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Builds roman in Release, as the usual dynamic build and as the static
-# release build, and measures them: the microbenchmarks, the counts that
-# bench/check.sh guards, and with hyperfine the wall time of whole runs
+# Builds roman in Release, dynamic and static, and measures both: the
+# microbenchmarks, bench/check.sh's counts, and with hyperfine whole runs
 # against the floor, a C program built the same way that only writes the
-# same lines. hyperfine times one command's runs, then the next one's, so a
-# change in the machine's load can fall on one only: run it on a quiet
-# machine, and compare the two medians. tools/setup.sh bench installs what
-# it needs.
+# same lines. hyperfine runs one command, then the next, so a change in the
+# machine's load can fall on one: run it on a quiet machine. tools/setup.sh
+# bench installs what it needs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dynamic="build-bench/dynamic"

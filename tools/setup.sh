@@ -53,12 +53,9 @@ has() {
         has file:/usr/include/gtest/gtest.h &&
         has "file:/usr/lib*/libgtest.* /usr/lib/*/libgtest.*"; } ;;
     cmake-package:*)  # found where CMake's find_package looks
-      name=${1#cmake-package:}
       for prefix in ${CMAKE_PREFIX_PATH:-} /usr/local /usr; do
-        for found in "$prefix"/lib*/cmake/"$name"/*onfig.cmake \
-            "$prefix"/lib/*/cmake/"$name"/*onfig.cmake \
-            "$prefix"/share/cmake/"$name"/*onfig.cmake; do
-          [ -e "$found" ] && return 0
+        for config in lib*/cmake lib/*/cmake share/cmake; do
+          has "file:$prefix/$config/${1#cmake-package:}/*onfig.cmake" && return 0
         done
       done
       return 1 ;;
@@ -204,7 +201,4 @@ $as_root env DEBIAN_FRONTEND=noninteractive \
 
 # Installed is not always enough (an apt that has only an older CMake).
 need_all
-if [ -n "$required_missing" ]; then
-  missing >&2
-  exit 1
-fi
+[ -z "$required_missing" ] || { missing >&2; exit 1; }
