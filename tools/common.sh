@@ -18,8 +18,7 @@ epoch=$(date -u -d "$release_date" +%s)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The processors released for, a row each:
-# word uname triplet qemu deb rpm (cmake/targets.txt says what each is).
+# The processors released for: word uname triplet qemu deb rpm, a row each.
 targets() { grep -v '^#' cmake/targets.txt; }
 
 # The C++ compiler that the build folder $1 was configured with.

@@ -25,7 +25,6 @@ if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
 fi
 
 export SOURCE_DATE_EPOCH=$epoch
-jobs=$(nproc)
 
 # Packs the files of folder $2 (under $1) into the archive $3: sorted, owned
 # by 0:0, dated at the release, no name or time in the gzip header; files
@@ -55,7 +54,7 @@ configure() {
     cross=(-DCMAKE_TOOLCHAIN_FILE="$src/cmake/cross.cmake" -DROMAN_TARGET="$word")
   cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     "${cross[@]}" "$@" >/dev/null
-  cmake --build "$build" -j "$jobs" >/dev/null
+  cmake --build "$build" -j "$(nproc)" >/dev/null
 }
 
 # Builds the static roman for processor $1 and packs it with what a user's
